@@ -1,0 +1,215 @@
+// Top-level windows on SDL2 with a plain software window surface.
+#include "platform/backend/AfxBackend.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+#include "platform/backend/AfxBackendWindow.h"
+
+namespace {
+
+bool g_bReady = false;
+SDL_Cursor* g_cursors[AFX_OSCURSOR_COUNT] = {};
+int g_nCursorShape = -1;
+
+SDL_SystemCursor SdlCursorOf(int nShape)
+{
+    switch (nShape) {
+    case AFX_OSCURSOR_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
+    case AFX_OSCURSOR_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
+    case AFX_OSCURSOR_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case AFX_OSCURSOR_HAND: return SDL_SYSTEM_CURSOR_HAND;
+    case AFX_OSCURSOR_NO: return SDL_SYSTEM_CURSOR_NO;
+    case AFX_OSCURSOR_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case AFX_OSCURSOR_APPSTARTING: return SDL_SYSTEM_CURSOR_WAITARROW;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+// Copies rows of 0x00RRGGBB pixels into an SDL surface of any format.
+void CopyToSurface(SDL_Surface* pDst, const AFX_SURFACE& src, const SDL_Rect& r)
+{
+    const uint32_t* pSrc = src.pBits + r.y * src.nPitch + r.x;
+    Uint8* pOut = static_cast<Uint8*>(pDst->pixels) + r.y * pDst->pitch + r.x * pDst->format->BytesPerPixel;
+    if (pDst->format->format == SDL_PIXELFORMAT_RGB888 || pDst->format->format == SDL_PIXELFORMAT_ARGB8888) {
+        for (int y = 0; y < r.h; ++y)
+            std::memcpy(pOut + y * pDst->pitch, pSrc + y * src.nPitch, static_cast<size_t>(r.w) * 4);
+        return;
+    }
+    SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, pSrc, src.nPitch * 4, pDst->format->format, pOut,
+                      pDst->pitch);
+}
+
+}  // namespace
+
+BOOL AfxBackendInit(const char** ppszError)
+{
+    if (g_bReady)
+        return TRUE;
+    // Every pixel is ours: a plain software surface, no OpenGL stack behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        static char s_szError[512];
+        const char* pszDisplay = SDL_getenv("DISPLAY");
+        const char* pszWayland = SDL_getenv("WAYLAND_DISPLAY");
+        if ((pszDisplay == nullptr || *pszDisplay == 0) && (pszWayland == nullptr || *pszWayland == 0))
+            SDL_snprintf(s_szError, sizeof s_szError, "no display: neither DISPLAY nor WAYLAND_DISPLAY is set (%s)",
+                         SDL_GetError());
+        else
+            SDL_snprintf(s_szError, sizeof s_szError, "cannot open the display: %s", SDL_GetError());
+        if (ppszError != nullptr)
+            *ppszError = s_szError;
+        return FALSE;
+    }
+    SDL_StopTextInput();
+    g_bReady = true;
+    return TRUE;
+}
+
+BOOL AfxBackendIsReady() { return g_bReady; }
+
+void AfxBackendTerm()
+{
+    if (!g_bReady)
+        return;
+    for (SDL_Cursor*& pCursor : g_cursors) {
+        if (pCursor != nullptr)
+            SDL_FreeCursor(pCursor);
+        pCursor = nullptr;
+    }
+    g_nCursorShape = -1;
+    SDL_Quit();
+    g_bReady = false;
+}
+
+AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy)
+{
+    if (!g_bReady)
+        return nullptr;
+    int nX = x == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : x;
+    int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : y;
+    SDL_Window* pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, cx > 0 ? cx : 1,
+                                        cy > 0 ? cy : 1, SDL_WINDOW_HIDDEN);
+    if (pSdl == nullptr)
+        return nullptr;
+    AFX_OSWINDOW* pWindow = new AFX_OSWINDOW;
+    pWindow->pSdl = pSdl;
+    SDL_SetWindowData(pSdl, "afx", pWindow);
+    return pWindow;
+}
+
+void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow)
+{
+    if (pWindow == nullptr)
+        return;
+    SDL_DestroyWindow(pWindow->pSdl);
+    delete pWindow;
+}
+
+void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow)
+{
+    if (bShow)
+        SDL_ShowWindow(pWindow->pSdl);
+    else
+        SDL_HideWindow(pWindow->pSdl);
+}
+
+void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle)
+{
+    SDL_SetWindowTitle(pWindow->pSdl, lpszTitle != nullptr ? lpszTitle : "");
+}
+
+void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy)
+{
+    SDL_SetWindowPosition(pWindow->pSdl, x, y);
+    SDL_SetWindowSize(pWindow->pSdl, cx > 0 ? cx : 1, cy > 0 ? cy : 1);
+}
+
+POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow)
+{
+    POINT pt = {0, 0};
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(pWindow->pSdl, &x, &y);
+    pt.x = x;
+    pt.y = y;
+    return pt;
+}
+
+BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow)
+{
+    return (SDL_GetWindowFlags(pWindow->pSdl) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+void AfxBackendMinimize(AFX_OSWINDOW* pWindow) { SDL_MinimizeWindow(pWindow->pSdl); }
+
+void AfxBackendRaise(AFX_OSWINDOW* pWindow) { SDL_RaiseWindow(pWindow->pSdl); }
+
+SIZE AfxBackendGetScreenSize()
+{
+    SIZE size = {1024, 768};
+    SDL_DisplayMode mode;
+    if (g_bReady && SDL_GetCurrentDisplayMode(0, &mode) == 0) {
+        size.cx = mode.w;
+        size.cy = mode.h;
+    }
+    return size;
+}
+
+void AfxBackendPresent(AFX_OSWINDOW* pWindow, const AFX_SURFACE& surface, const RECT& rc)
+{
+    SDL_Surface* pDst = SDL_GetWindowSurface(pWindow->pSdl);
+    if (pDst == nullptr)
+        return;
+    RECT rcAll = {0, 0, surface.cx < pDst->w ? surface.cx : pDst->w, surface.cy < pDst->h ? surface.cy : pDst->h};
+    RECT rcCopy;
+    if (!IntersectRect(&rcCopy, &rc, &rcAll))
+        return;
+    SDL_Rect r = {rcCopy.left, rcCopy.top, rcCopy.right - rcCopy.left, rcCopy.bottom - rcCopy.top};
+    if (SDL_MUSTLOCK(pDst))
+        SDL_LockSurface(pDst);
+    CopyToSurface(pDst, surface, r);
+    if (SDL_MUSTLOCK(pDst))
+        SDL_UnlockSurface(pDst);
+    SDL_UpdateWindowSurfaceRects(pWindow->pSdl, &r, 1);
+}
+
+BOOL AfxBackendReadScreenPixel(AFX_OSWINDOW* pWindow, int x, int y, uint32_t* pPixel)
+{
+    SDL_Surface* pSrc = SDL_GetWindowSurface(pWindow->pSdl);
+    if (pSrc == nullptr || x < 0 || y < 0 || x >= pSrc->w || y >= pSrc->h)
+        return FALSE;
+    if (SDL_MUSTLOCK(pSrc))
+        SDL_LockSurface(pSrc);
+    Uint32 value = 0;
+    std::memcpy(&value, static_cast<const Uint8*>(pSrc->pixels) + y * pSrc->pitch + x * pSrc->format->BytesPerPixel,
+                pSrc->format->BytesPerPixel);
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(value, pSrc->format, &r, &g, &b);
+    if (SDL_MUSTLOCK(pSrc))
+        SDL_UnlockSurface(pSrc);
+    *pPixel = (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | b;
+    return TRUE;
+}
+
+void AfxBackendSetCursor(int nShape)
+{
+    if (!g_bReady || nShape < 0 || nShape >= AFX_OSCURSOR_COUNT || nShape == g_nCursorShape)
+        return;
+    if (g_cursors[nShape] == nullptr)
+        g_cursors[nShape] = SDL_CreateSystemCursor(SdlCursorOf(nShape));
+    if (g_cursors[nShape] != nullptr)
+        SDL_SetCursor(g_cursors[nShape]);
+    g_nCursorShape = nShape;
+}
+
+void AfxBackendCaptureMouse(BOOL bCapture)
+{
+    if (g_bReady)
+        SDL_CaptureMouse(bCapture ? SDL_TRUE : SDL_FALSE);
+}
+
+DWORD AfxBackendGetTicks() { return SDL_GetTicks(); }

@@ -1,0 +1,96 @@
+// The window system underneath the framework: top-level OS windows that show finished
+// pixels, and input events in a neutral form. Nothing above this header sees SDL.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/backend/AfxKeys.h"
+#include "platform/core/WinDef.h"
+#include "platform/gdi/AfxSurface.h"
+
+struct AFX_OSWINDOW;
+
+enum AFX_EVENT_TYPE {
+    AFX_EVENT_NONE,
+    AFX_EVENT_MOUSEMOVE,
+    AFX_EVENT_BUTTONDOWN,
+    AFX_EVENT_BUTTONUP,
+    AFX_EVENT_KEYDOWN,
+    AFX_EVENT_KEYUP,
+    AFX_EVENT_CLOSE,       // the window manager's close button or its Alt+F4
+    AFX_EVENT_EXPOSE,      // the OS lost the window's pixels: present everything again
+    AFX_EVENT_ACTIVATE,
+    AFX_EVENT_DEACTIVATE,
+    AFX_EVENT_MINIMIZE,
+    AFX_EVENT_RESTORE,
+    AFX_EVENT_MOUSELEAVE,
+};
+
+enum AFX_MOUSE_BUTTON { AFX_BUTTON_LEFT = 1, AFX_BUTTON_MIDDLE = 2, AFX_BUTTON_RIGHT = 3 };
+
+// Coordinates are pixels of the window's client area.
+struct AFX_INPUT_EVENT {
+    int nType;
+    AFX_OSWINDOW* pWindow;
+    int x;
+    int y;
+    int nButton;
+    int nClicks;      // 2 for the second press of a double click
+    UINT nVirtKey;
+    UINT nKeyFlags;   // AFX_KEY_*
+};
+
+enum AFX_OSCURSOR_SHAPE {
+    AFX_OSCURSOR_ARROW,
+    AFX_OSCURSOR_IBEAM,
+    AFX_OSCURSOR_WAIT,
+    AFX_OSCURSOR_CROSS,
+    AFX_OSCURSOR_HAND,
+    AFX_OSCURSOR_NO,
+    AFX_OSCURSOR_SIZEALL,
+    AFX_OSCURSOR_APPSTARTING,
+    AFX_OSCURSOR_COUNT
+};
+
+// Opens the display. On failure returns FALSE and a one-line reason.
+BOOL AfxBackendInit(const char** ppszError);
+BOOL AfxBackendIsReady();
+void AfxBackendTerm();
+
+// A top-level window whose client area is cx by cy pixels. x and y are the client
+// area's screen position; AFX_POS_CENTERED centres it on the screen.
+#define AFX_POS_CENTERED (-0x7FFF)
+AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy);
+void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow);
+void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow);
+void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle);
+void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy);
+POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow);
+BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow);
+void AfxBackendMinimize(AFX_OSWINDOW* pWindow);
+void AfxBackendRaise(AFX_OSWINDOW* pWindow);
+SIZE AfxBackendGetScreenSize();
+
+// Copies rc (surface pixels) of the back buffer to the screen.
+void AfxBackendPresent(AFX_OSWINDOW* pWindow, const AFX_SURFACE& surface, const RECT& rc);
+// What the screen shows at (x, y) of the window, 0x00RRGGBB; FALSE outside.
+BOOL AfxBackendReadScreenPixel(AFX_OSWINDOW* pWindow, int x, int y, uint32_t* pPixel);
+
+// Icons as 0xAARRGGBB pixels, both sizes at once.
+struct AFX_OSICON {
+    const uint32_t* pArgb;
+    int cx;
+    int cy;
+};
+void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pBig, const AFX_OSICON* pSmall);
+
+void AfxBackendSetCursor(int nShape);
+void AfxBackendCaptureMouse(BOOL bCapture);
+
+// Milliseconds since the backend started.
+DWORD AfxBackendGetTicks();
+
+// Next input event; waits up to nTimeoutMs (negative: for ever, 0: do not wait).
+BOOL AfxBackendNextEvent(AFX_INPUT_EVENT* pEvent, int nTimeoutMs);
+// Puts an event into the OS event queue, so that it takes the same path as real input.
+BOOL AfxBackendPushEvent(const AFX_INPUT_EVENT& event);
