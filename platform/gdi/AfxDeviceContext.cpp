@@ -1,0 +1,220 @@
+#include "platform/gdi/AfxDeviceContext.h"
+
+#include "platform/gdi/AfxGdiObjects.h"
+#include "platform/gdi/CDC.h"
+
+namespace {
+
+HDC NewDC()
+{
+    HDC hDC = new HDC__;
+    hDC->hFont = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    hDC->hPen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
+    hDC->hBrush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    AfxGdiAddSelection(hDC->hFont);
+    AfxGdiAddSelection(hDC->hPen);
+    AfxGdiAddSelection(hDC->hBrush);
+    return hDC;
+}
+
+// Makes a bitmap the whole target of a memory surface.
+void Retarget(HDC hDC, HBITMAP hBitmap)
+{
+    AfxGetBitmapSurface(hBitmap, &hDC->surface);
+    hDC->ptOrigin = POINT{0, 0};
+    hDC->rcClip = RECT{0, 0, hBitmap->cx, hBitmap->cy};
+}
+
+// Swaps the object in one selection slot, keeping the selection counts right.
+template <typename H>
+HGDIOBJ Swap(H& hSlot, HGDIOBJ hNew)
+{
+    H hOld = hSlot;
+    hSlot = static_cast<H>(hNew);
+    AfxGdiAddSelection(hNew);
+    AfxGdiReleaseSelection(hOld);
+    return hOld;
+}
+
+}  // namespace
+
+POINT AfxDcToSurface(HDC hDC, int x, int y)
+{
+    return POINT{x - hDC->ptWindowOrg.x + hDC->ptViewportOrg.x + hDC->ptOrigin.x,
+                 y - hDC->ptWindowOrg.y + hDC->ptViewportOrg.y + hDC->ptOrigin.y};
+}
+
+RECT AfxDcToSurface(HDC hDC, const RECT& rc)
+{
+    const POINT a = AfxDcToSurface(hDC, rc.left, rc.top);
+    const POINT b = AfxDcToSurface(hDC, rc.right, rc.bottom);
+    return RECT{a.x, a.y, b.x, b.y};
+}
+
+AFX_RASTER AfxDcRaster(HDC hDC)
+{
+    return AFX_RASTER{hDC->surface.pBits, hDC->surface.nPitch, hDC->rcClip};
+}
+
+AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit)
+{
+    AFX_RASTER r = AfxDcRaster(hDC);
+    ::IntersectRect(&r.rcClip, &r.rcClip, &rcLimit);
+    return r;
+}
+
+HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip)
+{
+    HDC hDC = NewDC();
+    hDC->surface = surface;
+    hDC->ptOrigin = ptOrigin;
+    const RECT rcBounds = {0, 0, surface.pBits != nullptr ? surface.cx : 0, surface.pBits != nullptr ? surface.cy : 0};
+    ::IntersectRect(&hDC->rcClip, &rcClip, &rcBounds);
+    return hDC;
+}
+
+void AfxDeleteSurfaceDC(HDC hDC)
+{
+    DeleteDC(hDC);
+}
+
+HDC CreateCompatibleDC(HDC hDC)
+{
+    HDC hMemDC = NewDC();
+    hMemDC->bMemory = TRUE;
+    hMemDC->hBitmap = AfxStockBitmap();
+    AfxGdiAddSelection(hMemDC->hBitmap);
+    Retarget(hMemDC, hMemDC->hBitmap);
+    (void)hDC;
+    return hMemDC;
+}
+
+BOOL DeleteDC(HDC hDC)
+{
+    if (hDC == nullptr) {
+        return FALSE;
+    }
+    AfxGdiReleaseSelection(hDC->hFont);
+    AfxGdiReleaseSelection(hDC->hPen);
+    AfxGdiReleaseSelection(hDC->hBrush);
+    AfxGdiReleaseSelection(hDC->hBitmap);
+    if (hDC->pPermanent != nullptr && hDC->pPermanent->m_hDC == hDC) {
+        hDC->pPermanent->m_hDC = nullptr;
+        hDC->pPermanent->m_hAttribDC = nullptr;
+    }
+    if (hDC->pTemporary != nullptr) {
+        hDC->pTemporary->m_hDC = nullptr;
+        hDC->pTemporary->m_hAttribDC = nullptr;
+        delete hDC->pTemporary;
+    }
+    delete hDC;
+    return TRUE;
+}
+
+HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject)
+{
+    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    if (hDC == nullptr || pHeader == nullptr || pHeader->bDeletePending) {
+        return nullptr;
+    }
+    switch (pHeader->nType) {
+    case OBJ_FONT:
+        return Swap(hDC->hFont, hObject);
+    case OBJ_PEN:
+        return Swap(hDC->hPen, hObject);
+    case OBJ_BRUSH:
+        return Swap(hDC->hBrush, hObject);
+    case OBJ_BITMAP:
+        if (!hDC->bMemory) {
+            return nullptr;
+        }
+        Retarget(hDC, static_cast<HBITMAP>(hObject));
+        return Swap(hDC->hBitmap, hObject);
+    default:
+        return nullptr;
+    }
+}
+
+HGDIOBJ GetCurrentObject(HDC hDC, UINT uObjectType)
+{
+    if (hDC == nullptr) {
+        return nullptr;
+    }
+    switch (uObjectType) {
+    case OBJ_FONT:
+        return hDC->hFont;
+    case OBJ_PEN:
+        return hDC->hPen;
+    case OBJ_BRUSH:
+        return hDC->hBrush;
+    case OBJ_BITMAP:
+        return hDC->hBitmap;
+    default:
+        return nullptr;
+    }
+}
+
+int SetBkMode(HDC hDC, int nMode)
+{
+    if (hDC == nullptr || (nMode != TRANSPARENT && nMode != OPAQUE)) {
+        return 0;
+    }
+    const int nOld = hDC->nBkMode;
+    hDC->nBkMode = nMode;
+    return nOld;
+}
+
+COLORREF SetBkColor(HDC hDC, COLORREF cr)
+{
+    if (hDC == nullptr) {
+        return CLR_INVALID;
+    }
+    const COLORREF crOld = hDC->crBk;
+    hDC->crBk = cr & 0xFFFFFFu;
+    return crOld;
+}
+
+COLORREF SetTextColor(HDC hDC, COLORREF cr)
+{
+    if (hDC == nullptr) {
+        return CLR_INVALID;
+    }
+    const COLORREF crOld = hDC->crText;
+    hDC->crText = cr & 0xFFFFFFu;
+    return crOld;
+}
+
+int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr)
+{
+    if (hDC == nullptr || lprc == nullptr || hbr == nullptr) {
+        return 0;
+    }
+    // A class background may be given as a system colour index plus one.
+    const UINT_PTR nValue = reinterpret_cast<UINT_PTR>(hbr);
+    if (nValue <= COLOR_INFOBK + 1) {
+        hbr = GetSysColorBrush(static_cast<int>(nValue) - 1);
+    }
+    if (hbr != nullptr && hbr->lb.lbStyle == BS_SOLID) {
+        AfxRasterFill(AfxDcRaster(hDC), AfxDcToSurface(hDC, *lprc), AfxPixelFromColor(hbr->lb.lbColor));
+    }
+    return 1;
+}
+
+int GetDeviceCaps(HDC hDC, int nIndex)
+{
+    switch (nIndex) {
+    case LOGPIXELSX:
+    case LOGPIXELSY:
+        return 96;
+    case BITSPIXEL:
+        return 32;
+    case PLANES:
+        return 1;
+    case HORZRES:
+        return hDC != nullptr ? hDC->surface.cx : 0;
+    case VERTRES:
+        return hDC != nullptr ? hDC->surface.cy : 0;
+    default:
+        return 0;
+    }
+}

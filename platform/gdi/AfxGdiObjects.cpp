@@ -1,0 +1,323 @@
+#include "platform/gdi/AfxGdiObjects.h"
+
+#include <array>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "platform/gdi/AfxFontEngine.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CPen.h"
+
+namespace {
+
+const int kMaxBitmapPixels = 1 << 26;  // 64 Mpixel, 256 MiB
+
+LOGFONT MakeLogFont(LONG nHeight, LONG nWeight, BYTE nPitchAndFamily, LPCTSTR pszFace)
+{
+    LOGFONT lf;
+    std::memset(&lf, 0, sizeof(lf));
+    lf.lfHeight = nHeight;
+    lf.lfWeight = nWeight;
+    lf.lfCharSet = ANSI_CHARSET;
+    lf.lfPitchAndFamily = nPitchAndFamily;
+    std::strncpy(lf.lfFaceName, pszFace, LF_FACESIZE - 1);
+    return lf;
+}
+
+HFONT NewFont(const LOGFONT& lf)
+{
+    HFONT hFont = new HFONT__{};
+    hFont->hdr.nType = OBJ_FONT;
+    hFont->lf = lf;
+    hFont->lf.lfFaceName[LF_FACESIZE - 1] = '\0';
+    return hFont;
+}
+
+HBRUSH NewBrush(UINT nStyle, COLORREF cr)
+{
+    HBRUSH hBrush = new HBRUSH__{};
+    hBrush->hdr.nType = OBJ_BRUSH;
+    hBrush->lb.lbStyle = nStyle;
+    hBrush->lb.lbColor = cr;
+    return hBrush;
+}
+
+HPEN NewPen(UINT nStyle, int nWidth, COLORREF cr)
+{
+    HPEN hPen = new HPEN__{};
+    hPen->hdr.nType = OBJ_PEN;
+    hPen->lp.lopnStyle = nStyle;
+    hPen->lp.lopnWidth = POINT{nWidth, 0};
+    hPen->lp.lopnColor = cr;
+    return hPen;
+}
+
+// The shared objects, made on first use and kept for the whole program.
+struct StockObjects {
+    std::array<AFX_GDIHEADER*, DEFAULT_GUI_FONT + 1> objects{};
+    HBITMAP hBitmap = nullptr;
+
+    StockObjects();
+    ~StockObjects();
+    void Put(int nIndex, HGDIOBJ hObject);
+};
+
+StockObjects::StockObjects()
+{
+    Put(WHITE_BRUSH, NewBrush(BS_SOLID, RGB(255, 255, 255)));
+    Put(LTGRAY_BRUSH, NewBrush(BS_SOLID, RGB(192, 192, 192)));
+    Put(GRAY_BRUSH, NewBrush(BS_SOLID, RGB(128, 128, 128)));
+    Put(DKGRAY_BRUSH, NewBrush(BS_SOLID, RGB(64, 64, 64)));
+    Put(BLACK_BRUSH, NewBrush(BS_SOLID, RGB(0, 0, 0)));
+    Put(NULL_BRUSH, NewBrush(BS_NULL, 0));
+    Put(WHITE_PEN, NewPen(PS_SOLID, 1, RGB(255, 255, 255)));
+    Put(BLACK_PEN, NewPen(PS_SOLID, 1, RGB(0, 0, 0)));
+    Put(NULL_PEN, NewPen(PS_NULL, 1, 0));
+    const BYTE nFixed = FIXED_PITCH | FF_MODERN;
+    const BYTE nSwiss = VARIABLE_PITCH | FF_SWISS;
+    Put(OEM_FIXED_FONT, NewFont(MakeLogFont(12, FW_NORMAL, nFixed, "Terminal")));
+    Put(ANSI_FIXED_FONT, NewFont(MakeLogFont(13, FW_NORMAL, nFixed, "Courier")));
+    Put(ANSI_VAR_FONT, NewFont(MakeLogFont(13, FW_NORMAL, nSwiss, "MS Sans Serif")));
+    Put(SYSTEM_FONT, NewFont(MakeLogFont(16, FW_BOLD, nSwiss, "System")));
+    Put(DEVICE_DEFAULT_FONT, NewFont(MakeLogFont(16, FW_BOLD, nSwiss, "System")));
+    Put(SYSTEM_FIXED_FONT, NewFont(MakeLogFont(15, FW_NORMAL, nFixed, "Fixedsys")));
+    Put(DEFAULT_GUI_FONT, NewFont(MakeLogFont(-11, FW_NORMAL, nSwiss, "MS Sans Serif")));
+    hBitmap = new HBITMAP__{};
+    hBitmap->hdr.nType = OBJ_BITMAP;
+    hBitmap->hdr.bStock = TRUE;
+    hBitmap->cx = 1;
+    hBitmap->cy = 1;
+    hBitmap->bits.assign(1, 0);
+}
+
+void FreeObject(AFX_GDIHEADER* pHeader);
+
+StockObjects::~StockObjects()
+{
+    for (AFX_GDIHEADER* p : objects) {
+        if (p != nullptr) {
+            FreeObject(p);
+        }
+    }
+    FreeObject(&hBitmap->hdr);
+}
+
+void StockObjects::Put(int nIndex, HGDIOBJ hObject)
+{
+    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    pHeader->bStock = TRUE;
+    objects[static_cast<size_t>(nIndex)] = pHeader;
+}
+
+StockObjects& Stock()
+{
+    static StockObjects s_stock;
+    return s_stock;
+}
+
+// Forgets the wrappers, then frees the object by its type.
+void FreeObject(AFX_GDIHEADER* pHeader)
+{
+    if (pHeader->pPermanent != nullptr) {
+        pHeader->pPermanent->m_hObject = nullptr;
+    }
+    if (pHeader->pTemporary != nullptr) {
+        pHeader->pTemporary->m_hObject = nullptr;
+        delete pHeader->pTemporary;
+    }
+    void* p = pHeader;
+    switch (pHeader->nType) {
+    case OBJ_FONT:
+        delete static_cast<HFONT>(p);
+        break;
+    case OBJ_PEN:
+        delete static_cast<HPEN>(p);
+        break;
+    case OBJ_BRUSH:
+        delete static_cast<HBRUSH>(p);
+        break;
+    case OBJ_BITMAP:
+        delete static_cast<HBITMAP>(p);
+        break;
+    default:
+        break;
+    }
+}
+
+int CopyOut(const void* pSrc, int nSize, int nCount, LPVOID lpObject)
+{
+    if (lpObject == nullptr) {
+        return nSize;
+    }
+    const int n = nCount < nSize ? nCount : nSize;
+    if (n <= 0) {
+        return 0;
+    }
+    std::memcpy(lpObject, pSrc, static_cast<size_t>(n));
+    return n;
+}
+
+}  // namespace
+
+AFX_GDIHEADER* AfxGdiHeader(HGDIOBJ hObject)
+{
+    return static_cast<AFX_GDIHEADER*>(hObject);
+}
+
+void AfxGdiAddSelection(HGDIOBJ hObject)
+{
+    if (hObject != nullptr) {
+        ++AfxGdiHeader(hObject)->nSelected;
+    }
+}
+
+void AfxGdiReleaseSelection(HGDIOBJ hObject)
+{
+    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    if (pHeader == nullptr) {
+        return;
+    }
+    --pHeader->nSelected;
+    if (pHeader->nSelected == 0 && pHeader->bDeletePending) {
+        FreeObject(pHeader);
+    }
+}
+
+AfxFontFace* AfxFontFaceOf(HFONT hFont)
+{
+    if (hFont == nullptr) {
+        return nullptr;
+    }
+    if (!hFont->bResolved) {
+        hFont->pFace = AfxFontEngine::Instance().FindFace(hFont->lf);
+        hFont->bResolved = TRUE;
+    }
+    return hFont->pFace;
+}
+
+HBITMAP AfxStockBitmap()
+{
+    return Stock().hBitmap;
+}
+
+HGDIOBJ GetStockObject(int nIndex)
+{
+    if (nIndex < 0 || nIndex > DEFAULT_GUI_FONT) {
+        return nullptr;
+    }
+    return Stock().objects[static_cast<size_t>(nIndex)];
+}
+
+int GetObject(HGDIOBJ hObject, int nCount, LPVOID lpObject)
+{
+    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    if (pHeader == nullptr) {
+        return 0;
+    }
+    void* p = pHeader;
+    switch (pHeader->nType) {
+    case OBJ_FONT:
+        return CopyOut(&static_cast<HFONT>(p)->lf, sizeof(LOGFONT), nCount, lpObject);
+    case OBJ_PEN:
+        return CopyOut(&static_cast<HPEN>(p)->lp, sizeof(LOGPEN), nCount, lpObject);
+    case OBJ_BRUSH:
+        return CopyOut(&static_cast<HBRUSH>(p)->lb, sizeof(LOGBRUSH), nCount, lpObject);
+    case OBJ_BITMAP: {
+        HBITMAP hBitmap = static_cast<HBITMAP>(p);
+        BITMAP bm = {0, hBitmap->cx, hBitmap->cy, hBitmap->cx * 4, 1, 32,
+                     hBitmap->bits.empty() ? nullptr : hBitmap->bits.data()};
+        return CopyOut(&bm, sizeof(BITMAP), nCount, lpObject);
+    }
+    default:
+        return 0;
+    }
+}
+
+DWORD GetObjectType(HGDIOBJ hObject)
+{
+    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    return pHeader != nullptr ? pHeader->nType : 0;
+}
+
+BOOL DeleteObject(HGDIOBJ hObject)
+{
+    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    if (pHeader == nullptr || pHeader->bDeletePending) {
+        return FALSE;
+    }
+    if (pHeader->bStock) {
+        return TRUE;
+    }
+    if (pHeader->nSelected > 0) {
+        pHeader->bDeletePending = TRUE;
+        if (pHeader->pPermanent != nullptr) {
+            pHeader->pPermanent->m_hObject = nullptr;
+            pHeader->pPermanent = nullptr;
+        }
+        return TRUE;
+    }
+    FreeObject(pHeader);
+    return TRUE;
+}
+
+HFONT CreateFontIndirect(const LOGFONT* lplf)
+{
+    return lplf != nullptr ? NewFont(*lplf) : nullptr;
+}
+
+HBRUSH CreateSolidBrush(COLORREF cr)
+{
+    return NewBrush(BS_SOLID, cr & 0xFFFFFFu);
+}
+
+HPEN CreatePen(int nPenStyle, int nWidth, COLORREF cr)
+{
+    if (nPenStyle != PS_SOLID && nPenStyle != PS_DASH && nPenStyle != PS_DOT && nPenStyle != PS_NULL) {
+        return nullptr;
+    }
+    return NewPen(static_cast<UINT>(nPenStyle), nWidth < 1 ? 1 : nWidth, cr & 0xFFFFFFu);
+}
+
+HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits)
+{
+    if (nWidth < 0 || nHeight < 0 || nPlanes != 1 || nBitCount != 32 ||
+        (nHeight > 0 && nWidth > kMaxBitmapPixels / nHeight)) {
+        return nullptr;
+    }
+    std::unique_ptr<HBITMAP__> p(new (std::nothrow) HBITMAP__{});
+    if (!p) {
+        return nullptr;
+    }
+    p->hdr.nType = OBJ_BITMAP;
+    p->cx = nWidth;
+    p->cy = nHeight;
+    try {
+        p->bits.assign(static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight), 0);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    if (lpBits != nullptr && !p->bits.empty()) {
+        std::memcpy(p->bits.data(), lpBits, p->bits.size() * sizeof(uint32_t));
+    }
+    return p.release();
+}
+
+HBITMAP CreateCompatibleBitmap(HDC, int cx, int cy)
+{
+    return CreateBitmap(cx, cy, 1, 32, nullptr);
+}
+
+BOOL AfxGetBitmapSurface(HBITMAP hBitmap, AFX_SURFACE* pSurface)
+{
+    if (hBitmap == nullptr || pSurface == nullptr) {
+        return FALSE;
+    }
+    pSurface->pBits = hBitmap->bits.empty() ? nullptr : hBitmap->bits.data();
+    pSurface->cx = hBitmap->cx;
+    pSurface->cy = hBitmap->cy;
+    pSurface->nPitch = hBitmap->cx;
+    return TRUE;
+}

@@ -1,0 +1,54 @@
+// The platform objects behind HFONT, HPEN, HBRUSH and HBITMAP. Each starts with the
+// same header, so that an HGDIOBJ can be inspected without knowing its type.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/gdi/AfxGdi.h"
+
+class CGdiObject;
+class AfxFontFace;
+
+struct AFX_GDIHEADER {
+    DWORD nType = 0;                     // OBJ_PEN, OBJ_BRUSH, OBJ_FONT, OBJ_BITMAP
+    BOOL bStock = FALSE;                 // shared, never freed
+    int nSelected = 0;                   // surfaces that have it selected
+    BOOL bDeletePending = FALSE;         // freed when the last surface lets go
+    CGdiObject* pPermanent = nullptr;    // the wrapper it is attached to
+    CGdiObject* pTemporary = nullptr;    // owned wrapper made by FromHandle
+};
+
+struct HFONT__ {
+    AFX_GDIHEADER hdr;
+    LOGFONT lf;
+    AfxFontFace* pFace;  // resolved on first use; owned by the font engine
+    BOOL bResolved;
+};
+
+struct HPEN__ {
+    AFX_GDIHEADER hdr;
+    LOGPEN lp;
+};
+
+struct HBRUSH__ {
+    AFX_GDIHEADER hdr;
+    LOGBRUSH lb;
+};
+
+struct HBITMAP__ {
+    AFX_GDIHEADER hdr;
+    int cx;
+    int cy;
+    std::vector<uint32_t> bits;
+};
+
+// Null for a null handle.
+AFX_GDIHEADER* AfxGdiHeader(HGDIOBJ hObject);
+// Selection bookkeeping of the surfaces; the release frees an object whose deletion
+// was asked for while it was selected.
+void AfxGdiAddSelection(HGDIOBJ hObject);
+void AfxGdiReleaseSelection(HGDIOBJ hObject);
+// The face that draws a font's text; null when no font can be found at all.
+AfxFontFace* AfxFontFaceOf(HFONT hFont);
+HBITMAP AfxStockBitmap();  // the 1 x 1 bitmap of a fresh memory surface

@@ -1,0 +1,125 @@
+#include "platform/gdi/AfxRaster.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The part of rc that may be drawn; FALSE when nothing is left.
+BOOL ClipToRaster(const AFX_RASTER& r, RECT& rc)
+{
+    return ::IntersectRect(&rc, &rc, &r.rcClip);
+}
+
+uint32_t* PixelAt(const AFX_RASTER& r, int x, int y)
+{
+    return r.pBits + static_cast<ptrdiff_t>(y) * r.nPitch + x;
+}
+
+}  // namespace
+
+uint32_t AfxBlendPixel(uint32_t dst, uint32_t src, unsigned alpha)
+{
+    if (alpha >= 255) {
+        return src & 0xFFFFFFu;
+    }
+    uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int d = static_cast<int>((dst >> shift) & 0xFFu);
+        const int s = static_cast<int>((src >> shift) & 0xFFu);
+        const int v = d + ((s - d) * static_cast<int>(alpha) + 127) / 255;
+        out |= static_cast<uint32_t>(v) << shift;
+    }
+    return out;
+}
+
+void AfxRasterFill(const AFX_RASTER& r, RECT rc, uint32_t px)
+{
+    if (!ClipToRaster(r, rc)) {
+        return;
+    }
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        std::fill_n(PixelAt(r, rc.left, y), rc.right - rc.left, px);
+    }
+}
+
+void AfxRasterInvert(const AFX_RASTER& r, RECT rc)
+{
+    if (!ClipToRaster(r, rc)) {
+        return;
+    }
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        uint32_t* p = PixelAt(r, rc.left, y);
+        for (int x = rc.left; x < rc.right; ++x, ++p) {
+            *p ^= 0xFFFFFFu;
+        }
+    }
+}
+
+void AfxRasterPixel(const AFX_RASTER& r, int x, int y, uint32_t px)
+{
+    AfxRasterFill(r, RECT{x, y, x + 1, y + 1}, px);
+}
+
+void AfxRasterInvertPixel(const AFX_RASTER& r, int x, int y)
+{
+    AfxRasterInvert(r, RECT{x, y, x + 1, y + 1});
+}
+
+void AfxRasterBlendMask(const AFX_RASTER& r, int x, int y, const uint8_t* pMask, int cx, int cy,
+                        int nMaskPitch, uint32_t px)
+{
+    RECT rc = {x, y, x + cx, y + cy};
+    if (!ClipToRaster(r, rc)) {
+        return;
+    }
+    for (int row = rc.top; row < rc.bottom; ++row) {
+        const uint8_t* m = pMask + static_cast<ptrdiff_t>(row - y) * nMaskPitch + (rc.left - x);
+        uint32_t* p = PixelAt(r, rc.left, row);
+        for (int col = rc.left; col < rc.right; ++col, ++p, ++m) {
+            if (*m != 0) {
+                *p = AfxBlendPixel(*p, px, *m);
+            }
+        }
+    }
+}
+
+void AfxRasterBlendImage(const AFX_RASTER& r, int x, int y, int cxDst, int cyDst, const uint32_t* pSrc,
+                         int cxSrc, int cySrc)
+{
+    RECT rc = {x, y, x + cxDst, y + cyDst};
+    if (cxSrc <= 0 || cySrc <= 0 || !ClipToRaster(r, rc)) {
+        return;
+    }
+    for (int row = rc.top; row < rc.bottom; ++row) {
+        const int sy = (row - y) * cySrc / cyDst;
+        uint32_t* p = PixelAt(r, rc.left, row);
+        for (int col = rc.left; col < rc.right; ++col, ++p) {
+            const uint32_t s = pSrc[static_cast<ptrdiff_t>(sy) * cxSrc + (col - x) * cxSrc / cxDst];
+            *p = AfxBlendPixel(*p, s, s >> 24);
+        }
+    }
+}
+
+void AfxRasterCopy(const AFX_RASTER& r, int x, int y, int cx, int cy, const AFX_SURFACE& src, POINT ptSrc)
+{
+    // Limit the block to the source's bounds first, then to the destination clip.
+    RECT rcSrc = {ptSrc.x, ptSrc.y, ptSrc.x + cx, ptSrc.y + cy};
+    const RECT rcBounds = {0, 0, src.cx, src.cy};
+    if (src.pBits == nullptr || !::IntersectRect(&rcSrc, &rcSrc, &rcBounds)) {
+        return;
+    }
+    const int dx = x - ptSrc.x;
+    const int dy = y - ptSrc.y;
+    RECT rc = {rcSrc.left + dx, rcSrc.top + dy, rcSrc.right + dx, rcSrc.bottom + dy};
+    if (!ClipToRaster(r, rc)) {
+        return;
+    }
+    const size_t nBytes = static_cast<size_t>(rc.right - rc.left) * sizeof(uint32_t);
+    const bool bUpward = src.pBits == r.pBits && dy > 0;
+    for (int i = 0; i < rc.bottom - rc.top; ++i) {
+        const int row = bUpward ? rc.bottom - 1 - i : rc.top + i;
+        const uint32_t* s = src.pBits + static_cast<ptrdiff_t>(row - dy) * src.nPitch + (rc.left - dx);
+        std::memmove(PixelAt(r, rc.left, row), s, nBytes);
+    }
+}

@@ -1,0 +1,529 @@
+#include "platform/gdi/CDC.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "platform/gdi/AfxDeviceContext.h"
+#include "platform/gdi/AfxGdiObjects.h"
+#include "platform/gdi/AfxIcon.h"
+#include "platform/gdi/AfxTextRenderer.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CBrush.h"
+#include "platform/gdi/CFont.h"
+#include "platform/gdi/CPen.h"
+
+IMPLEMENT_DYNAMIC(CDC, CObject)
+
+namespace {
+
+RECT Normalized(int x1, int y1, int x2, int y2)
+{
+    return RECT{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+// Whether pixel number nStep of a line is drawn with this pen style.
+bool PenDraws(UINT nStyle, int nStep)
+{
+    switch (nStyle) {
+    case PS_DOT:
+        return nStep % 2 == 0;
+    case PS_DASH:
+        return nStep % 8 < 6;
+    case PS_NULL:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void PenDot(const AFX_RASTER& r, int x, int y, int nWidth, uint32_t px)
+{
+    const int x0 = x - (nWidth - 1) / 2;
+    const int y0 = y - (nWidth - 1) / 2;
+    AfxRasterFill(r, RECT{x0, y0, x0 + nWidth, y0 + nWidth}, px);
+}
+
+// Bresenham from a to b in surface pixels, b itself not drawn.
+void PenLine(HDC hDC, POINT a, POINT b)
+{
+    const LOGPEN& lp = hDC->hPen->lp;
+    if (lp.lopnStyle == PS_NULL) {
+        return;
+    }
+    const AFX_RASTER r = AfxDcRaster(hDC);
+    const uint32_t px = AfxPixelFromColor(lp.lopnColor);
+    const int dx = std::abs(b.x - a.x);
+    const int dy = -std::abs(b.y - a.y);
+    const int sx = a.x < b.x ? 1 : -1;
+    const int sy = a.y < b.y ? 1 : -1;
+    int err = dx + dy;
+    int x = a.x;
+    int y = a.y;
+    for (int nStep = 0; x != b.x || y != b.y; ++nStep) {
+        if (PenDraws(lp.lopnStyle, nStep)) {
+            PenDot(r, x, y, lp.lopnWidth.x, px);
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+}  // namespace
+
+CDC::~CDC()
+{
+    if (m_hDC != nullptr) {
+        DeleteDC();
+    }
+}
+
+CDC* CDC::FromHandle(HDC hDC)
+{
+    if (hDC == nullptr) {
+        return nullptr;
+    }
+    if (hDC->pPermanent != nullptr) {
+        return hDC->pPermanent;
+    }
+    if (hDC->pTemporary == nullptr) {
+        hDC->pTemporary = new CDC;
+        hDC->pTemporary->m_hDC = hDC;
+        hDC->pTemporary->m_hAttribDC = hDC;
+        hDC->pTemporary->m_bPrinting = hDC->bPrinting;
+    }
+    return hDC->pTemporary;
+}
+
+BOOL CDC::Attach(HDC hDC)
+{
+    if (hDC == nullptr) {
+        return FALSE;
+    }
+    m_hDC = hDC;
+    m_hAttribDC = hDC;
+    m_bPrinting = hDC->bPrinting;
+    hDC->pPermanent = this;
+    return TRUE;
+}
+
+HDC CDC::Detach()
+{
+    HDC hDC = m_hDC;
+    if (hDC != nullptr && hDC->pPermanent == this) {
+        hDC->pPermanent = nullptr;
+    }
+    m_hDC = nullptr;
+    m_hAttribDC = nullptr;
+    return hDC;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    return ::DeleteDC(Detach());
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    return Attach(::CreateCompatibleDC(pDC != nullptr ? pDC->m_hDC : nullptr));
+}
+
+void CDC::SetPrinting(BOOL bPrinting)
+{
+    m_bPrinting = bPrinting;
+    if (m_hDC != nullptr) {
+        m_hDC->bPrinting = bPrinting;
+    }
+}
+
+int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
+
+int CDC::GetBkMode() const { return m_hDC != nullptr ? m_hDC->nBkMode : 0; }
+
+COLORREF CDC::SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
+
+COLORREF CDC::GetBkColor() const { return m_hDC != nullptr ? m_hDC->crBk : CLR_INVALID; }
+
+COLORREF CDC::SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
+
+COLORREF CDC::GetTextColor() const { return m_hDC != nullptr ? m_hDC->crText : CLR_INVALID; }
+
+int CDC::SetMapMode(int nMapMode) { return m_hDC != nullptr && nMapMode == MM_TEXT ? MM_TEXT : 0; }
+
+int CDC::GetMapMode() const { return m_hDC != nullptr ? MM_TEXT : 0; }
+
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    if (m_hDC == nullptr) {
+        return CPoint();
+    }
+    const CPoint ptOld = m_hDC->ptWindowOrg;
+    m_hDC->ptWindowOrg = POINT{x, y};
+    return ptOld;
+}
+
+CPoint CDC::SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
+
+CPoint CDC::GetWindowOrg() const { return m_hDC != nullptr ? CPoint(m_hDC->ptWindowOrg) : CPoint(); }
+
+CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
+{
+    const CPoint pt = GetWindowOrg();
+    return SetWindowOrg(pt.x + nWidth, pt.y + nHeight);
+}
+
+CPoint CDC::SetViewportOrg(int x, int y)
+{
+    if (m_hDC == nullptr) {
+        return CPoint();
+    }
+    const CPoint ptOld = m_hDC->ptViewportOrg;
+    m_hDC->ptViewportOrg = POINT{x, y};
+    return ptOld;
+}
+
+CPoint CDC::SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
+
+CPoint CDC::GetViewportOrg() const { return m_hDC != nullptr ? CPoint(m_hDC->ptViewportOrg) : CPoint(); }
+
+CPoint CDC::GetCurrentPosition() const { return m_hDC != nullptr ? CPoint(m_hDC->ptCurrent) : CPoint(); }
+
+CFont* CDC::SelectObject(CFont* pFont)
+{
+    if (pFont == nullptr) {
+        return nullptr;
+    }
+    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, pFont->m_hObject)));
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap)
+{
+    if (pBitmap == nullptr) {
+        return nullptr;
+    }
+    return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, pBitmap->m_hObject)));
+}
+
+CPen* CDC::SelectObject(CPen* pPen)
+{
+    if (pPen == nullptr) {
+        return nullptr;
+    }
+    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, pPen->m_hObject)));
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush)
+{
+    if (pBrush == nullptr) {
+        return nullptr;
+    }
+    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, pBrush->m_hObject)));
+}
+
+CGdiObject* CDC::SelectObject(CGdiObject* pObject)
+{
+    if (pObject == nullptr) {
+        return nullptr;
+    }
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, pObject->m_hObject));
+}
+
+CGdiObject* CDC::SelectStockObject(int nIndex)
+{
+    return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
+}
+
+CFont* CDC::GetCurrentFont() const { return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT))); }
+
+CBitmap* CDC::GetCurrentBitmap() const
+{
+    return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hDC, OBJ_BITMAP)));
+}
+
+CPen* CDC::GetCurrentPen() const { return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hDC, OBJ_PEN))); }
+
+CBrush* CDC::GetCurrentBrush() const
+{
+    return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hDC, OBJ_BRUSH)));
+}
+
+int CDC::GetClipBox(LPRECT lpRect) const
+{
+    if (m_hDC == nullptr || lpRect == nullptr) {
+        return RGN_ERROR;
+    }
+    if (::IsRectEmpty(&m_hDC->rcClip)) {
+        ::SetRectEmpty(lpRect);
+        return NULLREGION;
+    }
+    // Surface pixels back to logical coordinates.
+    const POINT ptZero = AfxDcToSurface(m_hDC, 0, 0);
+    *lpRect = m_hDC->rcClip;
+    ::OffsetRect(lpRect, -ptZero.x, -ptZero.y);
+    return SIMPLEREGION;
+}
+
+int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
+{
+    if (m_hDC == nullptr) {
+        return RGN_ERROR;
+    }
+    const RECT rc = AfxDcToSurface(m_hDC, RECT{x1, y1, x2, y2});
+    return ::IntersectRect(&m_hDC->rcClip, &m_hDC->rcClip, &rc) ? SIMPLEREGION : NULLREGION;
+}
+
+int CDC::IntersectClipRect(LPCRECT lpRect)
+{
+    return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
+
+BOOL CDC::PtVisible(int x, int y) const
+{
+    return m_hDC != nullptr && ::PtInRect(&m_hDC->rcClip, AfxDcToSurface(m_hDC, x, y));
+}
+
+void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
+{
+    if (m_hDC == nullptr || lpRect == nullptr) {
+        return;
+    }
+    ::SetBkColor(m_hDC, clr);
+    const RECT rc = Normalized(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+    AfxRasterFill(AfxDcRaster(m_hDC), AfxDcToSurface(m_hDC, rc), AfxPixelFromColor(clr));
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
+{
+    const RECT rc = {x, y, x + cx, y + cy};
+    FillSolidRect(&rc, clr);
+}
+
+void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
+{
+    if (pBrush != nullptr) {
+        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
+    }
+}
+
+void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
+{
+    if (lpRect == nullptr || pBrush == nullptr || ::IsRectEmpty(lpRect)) {
+        return;
+    }
+    const RECT& rc = *lpRect;
+    const RECT sides[4] = {{rc.left, rc.top, rc.right, rc.top + 1},
+                           {rc.left, rc.bottom - 1, rc.right, rc.bottom},
+                           {rc.left, rc.top, rc.left + 1, rc.bottom},
+                           {rc.right - 1, rc.top, rc.right, rc.bottom}};
+    for (const RECT& side : sides) {
+        FillRect(&side, pBrush);
+    }
+}
+
+void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
+               clrBottomRight);
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
+{
+    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
+    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
+    FillSolidRect(x + cx, y, -1, cy, clrBottomRight);
+    FillSolidRect(x, y + cy, cx, -1, clrBottomRight);
+}
+
+void CDC::DrawFocusRect(LPCRECT lpRect)
+{
+    if (m_hDC == nullptr || lpRect == nullptr || ::IsRectEmpty(lpRect)) {
+        return;
+    }
+    const RECT rc = AfxDcToSurface(m_hDC, *lpRect);
+    const AFX_RASTER r = AfxDcRaster(m_hDC);
+    // Every other pixel of the frame, each one inverted exactly once.
+    auto dot = [&r](int x, int y) {
+        if (((x + y) & 1) == 0) {
+            AfxRasterInvertPixel(r, x, y);
+        }
+    };
+    for (int x = rc.left; x < rc.right; ++x) {
+        dot(x, rc.top);
+        if (rc.bottom - 1 > rc.top) {
+            dot(x, rc.bottom - 1);
+        }
+    }
+    for (int y = rc.top + 1; y < rc.bottom - 1; ++y) {
+        dot(rc.left, y);
+        if (rc.right - 1 > rc.left) {
+            dot(rc.right - 1, y);
+        }
+    }
+}
+
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
+{
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    const RECT rc = AfxDcToSurface(m_hDC, Normalized(x1, y1, x2, y2));
+    const AFX_RASTER r = AfxDcRaster(m_hDC);
+    const LOGPEN& lp = m_hDC->hPen->lp;
+    // Without a pen the filled area loses its right column and bottom row.
+    const int w = lp.lopnStyle == PS_NULL ? 0 : lp.lopnWidth.x;
+    const LOGBRUSH& lb = m_hDC->hBrush->lb;
+    if (lb.lbStyle == BS_SOLID) {
+        const RECT rcInside = w == 0 ? RECT{rc.left, rc.top, rc.right - 1, rc.bottom - 1}
+                                     : RECT{rc.left + w, rc.top + w, rc.right - w, rc.bottom - w};
+        AfxRasterFill(r, rcInside, AfxPixelFromColor(lb.lbColor));
+    }
+    if (w == 0 || rc.right <= rc.left || rc.bottom <= rc.top) {
+        return TRUE;
+    }
+    if (lp.lopnStyle == PS_SOLID) {
+        const uint32_t px = AfxPixelFromColor(lp.lopnColor);
+        AfxRasterFill(r, RECT{rc.left, rc.top, rc.right, rc.top + w}, px);
+        AfxRasterFill(r, RECT{rc.left, rc.bottom - w, rc.right, rc.bottom}, px);
+        AfxRasterFill(r, RECT{rc.left, rc.top, rc.left + w, rc.bottom}, px);
+        AfxRasterFill(r, RECT{rc.right - w, rc.top, rc.right, rc.bottom}, px);
+        return TRUE;
+    }
+    const POINT corners[5] = {{rc.left, rc.top},
+                              {rc.right - 1, rc.top},
+                              {rc.right - 1, rc.bottom - 1},
+                              {rc.left, rc.bottom - 1},
+                              {rc.left, rc.top}};
+    for (int i = 0; i < 4; ++i) {
+        PenLine(m_hDC, corners[i], corners[i + 1]);
+    }
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(LPCRECT lpRect)
+{
+    return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
+}
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    if (m_hDC == nullptr) {
+        return CPoint();
+    }
+    const CPoint ptOld = m_hDC->ptCurrent;
+    m_hDC->ptCurrent = POINT{x, y};
+    return ptOld;
+}
+
+CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+
+BOOL CDC::LineTo(int x, int y)
+{
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    PenLine(m_hDC, AfxDcToSurface(m_hDC, m_hDC->ptCurrent.x, m_hDC->ptCurrent.y), AfxDcToSurface(m_hDC, x, y));
+    m_hDC->ptCurrent = POINT{x, y};
+    return TRUE;
+}
+
+BOOL CDC::LineTo(POINT point) { return LineTo(point.x, point.y); }
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
+{
+    if (!PtVisible(x, y)) {
+        return CLR_INVALID;
+    }
+    const POINT pt = AfxDcToSurface(m_hDC, x, y);
+    AfxRasterPixel(AfxDcRaster(m_hDC), pt.x, pt.y, AfxPixelFromColor(crColor));
+    return crColor & 0xFFFFFFu;
+}
+
+COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
+
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    if (!PtVisible(x, y)) {
+        return CLR_INVALID;
+    }
+    const POINT pt = AfxDcToSurface(m_hDC, x, y);
+    const AFX_SURFACE& s = m_hDC->surface;
+    return AfxColorFromPixel(s.pBits[static_cast<ptrdiff_t>(pt.y) * s.nPitch + pt.x]);
+}
+
+COLORREF CDC::GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
+
+int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
+{
+    return AfxDrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
+}
+
+int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
+{
+    return DrawText(str, str.GetLength(), lpRect, nFormat);
+}
+
+BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
+{
+    if (m_hDC == nullptr || lpszString == nullptr || nCount < 0) {
+        return FALSE;
+    }
+    return AfxTextLine(m_hDC, x, y, std::string(lpszString, static_cast<size_t>(nCount)), -1, nullptr);
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
+
+CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
+{
+    return CSize(AfxTextExtent(m_hAttribDC != nullptr ? m_hAttribDC : m_hDC, lpszString, nCount));
+}
+
+CSize CDC::GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return AfxTextMetrics(m_hDC, lpMetrics); }
+
+int CDC::GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hDC, nIndex); }
+
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
+{
+    if (m_hDC == nullptr || nWidth <= 0 || nHeight <= 0) {
+        return FALSE;
+    }
+    const POINT pt = AfxDcToSurface(m_hDC, x, y);
+    const AFX_RASTER r = AfxDcRaster(m_hDC);
+    const RECT rc = {pt.x, pt.y, pt.x + nWidth, pt.y + nHeight};
+    switch (dwRop) {
+    case SRCCOPY:
+        if (pSrcDC == nullptr || pSrcDC->m_hDC == nullptr) {
+            return FALSE;
+        }
+        AfxRasterCopy(r, pt.x, pt.y, nWidth, nHeight, pSrcDC->m_hDC->surface, AfxDcToSurface(pSrcDC->m_hDC, xSrc, ySrc));
+        return TRUE;
+    case PATCOPY:
+        if (m_hDC->hBrush->lb.lbStyle == BS_SOLID) {
+            AfxRasterFill(r, rc, AfxPixelFromColor(m_hDC->hBrush->lb.lbColor));
+        }
+        return TRUE;
+    case BLACKNESS:
+        AfxRasterFill(r, rc, 0);
+        return TRUE;
+    case WHITENESS:
+        AfxRasterFill(r, rc, 0xFFFFFFu);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+
+BOOL CDC::DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
