@@ -1,0 +1,80 @@
+#include "platform/shell/AfxSpawn.h"
+
+#include <spawn.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <csignal>
+
+extern char** environ;
+
+namespace {
+
+int SetUpActions(posix_spawn_file_actions_t& actions, LPCTSTR pszDirectory)
+{
+    // Our windows' connections and files are none of the child's business.
+    int nError = posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    if (nError == 0 && pszDirectory != nullptr && *pszDirectory != '\0') {
+        nError = posix_spawn_file_actions_addchdir_np(&actions, pszDirectory);
+    }
+    return nError;
+}
+
+int SetUpAttributes(posix_spawnattr_t& attr, bool bNewSession)
+{
+    sigset_t noSignals;
+    sigset_t allSignals;
+    sigemptyset(&noSignals);
+    sigfillset(&allSignals);
+    short nFlags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+    if (bNewSession) {
+        nFlags |= POSIX_SPAWN_SETSID;
+    }
+    int nError = posix_spawnattr_setsigmask(&attr, &noSignals);
+    if (nError == 0) {
+        nError = posix_spawnattr_setsigdefault(&attr, &allSignals);
+    }
+    if (nError == 0) {
+        nError = posix_spawnattr_setflags(&attr, nFlags);
+    }
+    return nError;
+}
+
+}  // namespace
+
+int AfxSpawn(const std::vector<std::string>& args, LPCTSTR pszDirectory, bool bNewSession, pid_t& pid)
+{
+    if (args.empty() || args[0].empty()) {
+        return ENOENT;
+    }
+    std::vector<char*> argv;
+    for (const std::string& strArg : args) {
+        argv.push_back(const_cast<char*>(strArg.c_str()));
+    }
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attr;
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        return ENOMEM;
+    }
+    int nError = posix_spawnattr_init(&attr);
+    if (nError == 0) {
+        nError = SetUpActions(actions, pszDirectory);
+        if (nError == 0) {
+            nError = SetUpAttributes(attr, bNewSession);
+        }
+        if (nError == 0) {
+            nError = posix_spawnp(&pid, argv[0], &actions, &attr, argv.data(), environ);
+        }
+        posix_spawnattr_destroy(&attr);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return nError;
+}
+
+bool AfxIsDirectory(LPCTSTR pszPath)
+{
+    struct stat st;
+    return pszPath != nullptr && stat(pszPath, &st) == 0 && S_ISDIR(st.st_mode);
+}

@@ -1,0 +1,88 @@
+#include "platform/shell/CXdgShell.h"
+
+#include <strings.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+
+#include "platform/shell/AfxSpawn.h"
+#include "platform/shell/ShellAPI.h"
+#include "platform/shell/WinError.h"
+
+namespace {
+
+// xdg-open's documented exit codes.
+const int c_nXdgSyntax = 1;
+const int c_nXdgFileNotFound = 2;
+const int c_nXdgNoTool = 3;
+const int c_nXdgActionFailed = 4;
+
+bool IsOpenVerb(LPCTSTR pszVerb)
+{
+    return pszVerb == nullptr || *pszVerb == '\0' || strcasecmp(pszVerb, "open") == 0;
+}
+
+}  // namespace
+
+INT_PTR CXdgShell::Execute(LPCTSTR pszVerb, LPCTSTR pszFile, LPCTSTR /*pszParameters*/, LPCTSTR pszDirectory,
+                           int /*nShowCmd*/)
+{
+    if (!IsOpenVerb(pszVerb)) {
+        return SE_ERR_NOASSOC;
+    }
+    if (pszFile == nullptr || *pszFile == '\0') {
+        return SE_ERR_FNF;
+    }
+    if (pszDirectory != nullptr && *pszDirectory != '\0' && !AfxIsDirectory(pszDirectory)) {
+        return SE_ERR_PNF;
+    }
+    pid_t pid = 0;
+    int nError = AfxSpawn({"xdg-open", pszFile}, pszDirectory, false, pid);
+    if (nError != 0) {
+        return ResultFromSpawnError(nError);
+    }
+    int nStatus = 0;
+    while (waitpid(pid, &nStatus, 0) < 0) {
+        if (errno != EINTR) {
+            return 0;  // someone else took its status: the outcome is unknown
+        }
+    }
+    return ResultFromStatus(nStatus);
+}
+
+INT_PTR CXdgShell::ResultFromStatus(int nStatus)
+{
+    if (!WIFEXITED(nStatus)) {
+        return SE_ERR_ASSOCINCOMPLETE;
+    }
+    switch (WEXITSTATUS(nStatus)) {
+    case 0:
+        return c_nSuccess;
+    case c_nXdgFileNotFound:
+        return SE_ERR_FNF;
+    case c_nXdgNoTool:
+    case c_nXdgActionFailed:
+        return SE_ERR_NOASSOC;
+    case c_nXdgSyntax:
+    default:
+        return SE_ERR_ASSOCINCOMPLETE;
+    }
+}
+
+INT_PTR CXdgShell::ResultFromSpawnError(int nError)
+{
+    switch (nError) {
+    case ENOENT:
+    case ENOTDIR:
+        return SE_ERR_NOASSOC;
+    case EACCES:
+    case EPERM:
+        return SE_ERR_ACCESSDENIED;
+    case ENOEXEC:
+        return ERROR_BAD_FORMAT;
+    case ENOMEM:
+        return SE_ERR_OOM;
+    default:
+        return 0;
+    }
+}
