@@ -25,15 +25,15 @@ void Retarget(HDC hDC, HBITMAP hBitmap)
     hDC->rcClip = RECT{0, 0, hBitmap->cx, hBitmap->cy};
 }
 
-// Swaps the object in one selection slot, keeping the selection counts right.
+// Swaps the object in one selection slot, keeping the selection counts right. An old
+// object that was only waiting to be let go is freed and not handed back.
 template <typename H>
 HGDIOBJ Swap(H& hSlot, HGDIOBJ hNew)
 {
     H hOld = hSlot;
     hSlot = static_cast<H>(hNew);
     AfxGdiAddSelection(hNew);
-    AfxGdiReleaseSelection(hOld);
-    return hOld;
+    return AfxGdiReleaseSelection(hOld) ? nullptr : hOld;
 }
 
 }  // namespace

@@ -174,16 +174,18 @@ void AfxGdiAddSelection(HGDIOBJ hObject)
     }
 }
 
-void AfxGdiReleaseSelection(HGDIOBJ hObject)
+BOOL AfxGdiReleaseSelection(HGDIOBJ hObject)
 {
     AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
     if (pHeader == nullptr) {
-        return;
+        return FALSE;
     }
     --pHeader->nSelected;
     if (pHeader->nSelected == 0 && pHeader->bDeletePending) {
         FreeObject(pHeader);
+        return TRUE;
     }
+    return FALSE;
 }
 
 AfxFontFace* AfxFontFaceOf(HFONT hFont)

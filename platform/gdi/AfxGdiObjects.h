@@ -46,9 +46,9 @@ struct HBITMAP__ {
 // Null for a null handle.
 AFX_GDIHEADER* AfxGdiHeader(HGDIOBJ hObject);
 // Selection bookkeeping of the surfaces; the release frees an object whose deletion
-// was asked for while it was selected.
+// was asked for while it was selected, and then answers TRUE.
 void AfxGdiAddSelection(HGDIOBJ hObject);
-void AfxGdiReleaseSelection(HGDIOBJ hObject);
+BOOL AfxGdiReleaseSelection(HGDIOBJ hObject);
 // The face that draws a font's text; null when no font can be found at all.
 AfxFontFace* AfxFontFaceOf(HFONT hFont);
 HBITMAP AfxStockBitmap();  // the 1 x 1 bitmap of a fresh memory surface
