@@ -10,6 +10,8 @@ typedef unsigned short WORD;
 typedef uint32_t DWORD;
 typedef unsigned int UINT;
 typedef int32_t LONG;
+typedef int64_t LONGLONG;
+typedef uint64_t ULONGLONG;
 typedef uint32_t ULONG;
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
