@@ -90,7 +90,7 @@ StockObjects::StockObjects()
     hBitmap->hdr.bStock = TRUE;
     hBitmap->cx = 1;
     hBitmap->cy = 1;
-    hBitmap->bits.assign(1, 0);
+    hBitmap->bits.reset(new uint32_t[1]());
 }
 
 void FreeObject(AFX_GDIHEADER* pHeader);
@@ -230,7 +230,7 @@ int GetObject(HGDIOBJ hObject, int nCount, LPVOID lpObject)
     case OBJ_BITMAP: {
         HBITMAP hBitmap = static_cast<HBITMAP>(p);
         BITMAP bm = {0, hBitmap->cx, hBitmap->cy, hBitmap->cx * 4, 1, 32,
-                     hBitmap->bits.empty() ? nullptr : hBitmap->bits.data()};
+                     hBitmap->bits.get()};
         return CopyOut(&bm, sizeof(BITMAP), nCount, lpObject);
     }
     default:
@@ -296,13 +296,18 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
     p->hdr.nType = OBJ_BITMAP;
     p->cx = nWidth;
     p->cy = nHeight;
-    try {
-        p->bits.assign(static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight), 0);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-    if (lpBits != nullptr && !p->bits.empty()) {
-        std::memcpy(p->bits.data(), lpBits, p->bits.size() * sizeof(uint32_t));
+    const size_t nBytes = static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight) * sizeof(uint32_t);
+    if (nBytes > 0) {
+        p->bits.reset(new (std::nothrow) uint32_t[nBytes / sizeof(uint32_t)]);
+        if (!p->bits) {
+            return nullptr;
+        }
+        // New pixels are black, written as one block.
+        if (lpBits != nullptr) {
+            std::memcpy(p->bits.get(), lpBits, nBytes);
+        } else {
+            std::memset(p->bits.get(), 0, nBytes);
+        }
     }
     return p.release();
 }
@@ -317,7 +322,7 @@ BOOL AfxGetBitmapSurface(HBITMAP hBitmap, AFX_SURFACE* pSurface)
     if (hBitmap == nullptr || pSurface == nullptr) {
         return FALSE;
     }
-    pSurface->pBits = hBitmap->bits.empty() ? nullptr : hBitmap->bits.data();
+    pSurface->pBits = hBitmap->bits.get();
     pSurface->cx = hBitmap->cx;
     pSurface->cy = hBitmap->cy;
     pSurface->nPitch = hBitmap->cx;

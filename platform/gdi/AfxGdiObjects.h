@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "platform/gdi/AfxGdi.h"
 
@@ -40,7 +40,7 @@ struct HBITMAP__ {
     AFX_GDIHEADER hdr;
     int cx;
     int cy;
-    std::vector<uint32_t> bits;
+    std::unique_ptr<uint32_t[]> bits;  // cx * cy pixels, null when empty
 };
 
 // Null for a null handle.
