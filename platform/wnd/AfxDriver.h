@@ -1,0 +1,29 @@
+// Driving windows from outside, for tests and tools: synthetic input that takes the
+// real OS event path, message pumping without waiting, and the pixels of a window.
+#pragma once
+
+#include "platform/backend/AfxBackend.h"
+#include "platform/wnd/WinUser.h"
+
+// Input at a point of hWnd's client area; the event goes to hWnd's top-level OS window.
+BOOL AfxSimulateMouseMove(HWND hWnd, POINT ptClient);
+BOOL AfxSimulateButton(HWND hWnd, POINT ptClient, int nButton, BOOL bDown, int nClicks = 1);
+// Move, press and release.
+BOOL AfxSimulateClick(HWND hWnd, POINT ptClient, int nButton = AFX_BUTTON_LEFT, int nClicks = 1);
+// Press and release of a key (VK_*), with AFX_KEY_* modifiers held.
+BOOL AfxSimulateKey(HWND hWnd, UINT nVirtKey, UINT nKeyFlags = 0);
+// The window manager's close button.
+BOOL AfxSimulateClose(HWND hWnd);
+
+// Handles every waiting message and paint, then presents; never waits. FALSE when
+// WM_QUIT came (it is posted again).
+BOOL AfxPumpUntilIdle();
+
+// The back buffer of hWnd's top-level window, and one pixel of it at a point of hWnd's
+// client area (CLR_INVALID outside the buffer).
+AFX_SURFACE AfxGetBackBuffer(HWND hWnd);
+COLORREF AfxGetBackBufferPixel(HWND hWnd, POINT ptClient);
+// What the OS window shows at that point (CLR_INVALID when unknown).
+COLORREF AfxGetScreenPixel(HWND hWnd, POINT ptClient);
+// The popup of the menu being tracked, or null.
+HWND AfxGetTrackedMenuWindow();

@@ -1,0 +1,158 @@
+#include "platform/wnd/CDialog.h"
+
+#include "platform/core/AfxResource.h"
+#include "platform/wnd/AfxWindow.h"
+#include "platform/wnd/CWinApp.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+{
+    m_nIDHelp = nIDTemplate;
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+BOOL CDialog::InitModalIndirect(const AFX_DLGTEMPLATE* pTemplate, CWnd* pParentWnd)
+{
+    m_lpDialogTemplate = pTemplate;
+    m_pParentWnd = pParentWnd;
+    return pTemplate != nullptr;
+}
+
+const AFX_DLGTEMPLATE* CDialog::FindTemplate() const
+{
+    if (m_lpDialogTemplate != nullptr)
+        return m_lpDialogTemplate;
+    return static_cast<const AFX_DLGTEMPLATE*>(AfxFindResource(m_nIDTemplate, RT_DIALOG));
+}
+
+HWND CDialog::ModalOwner() const
+{
+    CWnd* pOwner = m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd();
+    if (pOwner == nullptr || pOwner == this || !::IsWindow(pOwner->m_hWnd))
+        return nullptr;
+    return ::GetTopLevelWindow(pOwner->m_hWnd);
+}
+
+INT_PTR CDialog::DoModal()
+{
+    const AFX_DLGTEMPLATE* pTemplate = FindTemplate();
+    if (pTemplate == nullptr)
+        return -1;
+    HWND hOwner = ModalOwner();
+    BOOL bEnableOwner = hOwner != nullptr && ::IsWindowEnabled(hOwner);
+    if (bEnableOwner)
+        ::EnableWindow(hOwner, FALSE);
+    m_nModalResult = -1;
+    m_bEndModal = FALSE;
+    if (AfxCreateDialogIndirect(pTemplate, hOwner, this) != nullptr && !m_bEndModal) {
+        ShowWindow(SW_SHOWNORMAL);
+        RunModalLoop();
+    }
+    if (m_hWnd != nullptr)
+        ShowWindow(SW_HIDE);
+    if (bEnableOwner)
+        ::EnableWindow(hOwner, TRUE);
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    if (hOwner != nullptr && ::IsWindow(hOwner))
+        ::SetFocus(hOwner->hLastFocus != nullptr && ::IsWindow(hOwner->hLastFocus) ? hOwner->hLastFocus : hOwner);
+    return m_nModalResult;
+}
+
+int CDialog::RunModalLoop()
+{
+    while (!m_bEndModal) {
+        MSG msg;
+        if (!AfxPumpModalMessage(&msg, &m_bEndModal)) {
+            if (!m_bEndModal)
+                EndModalLoop(-1);
+            break;
+        }
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+    return m_nModalResult;
+}
+
+void CDialog::EndModalLoop(int nResult)
+{
+    m_nModalResult = nResult;
+    m_bEndModal = TRUE;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    m_nIDTemplate = nIDTemplate;
+    m_lpDialogTemplate = nullptr;
+    return CreateIndirect(FindTemplate(), pParentWnd);
+}
+
+BOOL CDialog::CreateIndirect(const AFX_DLGTEMPLATE* pTemplate, CWnd* pParentWnd)
+{
+    m_pParentWnd = pParentWnd;
+    HWND hOwner = pParentWnd != nullptr ? ::GetTopLevelWindow(pParentWnd->m_hWnd) : nullptr;
+    return AfxCreateDialogIndirect(pTemplate, hOwner, this) != nullptr;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    EndModalLoop(nResult);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+        return FALSE;
+    return ::IsDialogMessage(m_hWnd, pMsg);
+}
+
+void CDialog::SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID, 0); }
+DWORD CDialog::GetDefID() { return static_cast<DWORD>(SendMessage(DM_GETDEFID, 0, 0)); }
+
+void CDialog::NextDlgCtrl() const { ::SetFocus(::GetNextDlgTabItem(m_hWnd, ::GetFocus(), FALSE)); }
+void CDialog::PrevDlgCtrl() const { ::SetFocus(::GetNextDlgTabItem(m_hWnd, ::GetFocus(), TRUE)); }
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    if (pWndCtrl != nullptr)
+        ::SetFocus(pWndCtrl->m_hWnd);
+}

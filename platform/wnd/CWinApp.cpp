@@ -1,0 +1,201 @@
+#include "platform/wnd/CWinApp.h"
+
+#include <cstdio>
+
+#include "platform/backend/AfxBackend.h"
+#include "platform/core/CException.h"
+#include "platform/core/CWaitCursor.h"
+#include "platform/wnd/AfxWindow.h"
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+// A non-null handle that stands for the program's own resources.
+HINSTANCE__* ProgramInstance()
+{
+    static char s_cInstance;
+    return reinterpret_cast<HINSTANCE__*>(&s_cInstance);
+}
+
+void ShowWaitCursor(int, int nWaitCount)
+{
+    SetCursor(LoadCursor(nullptr, nWaitCount > 0 ? IDC_WAIT : IDC_ARROW));
+}
+
+}  // namespace
+
+CWinApp::CWinApp(LPCTSTR lpszAppName)
+{
+    if (lpszAppName != nullptr) {
+        m_strAppName = lpszAppName;
+        m_pszAppName = m_strAppName.c_str();
+    }
+    m_hInstance = ProgramInstance();
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+void CWinApp::SetNamesFromProgram(LPCTSTR lpszProgram)
+{
+    std::string strPath = lpszProgram != nullptr ? lpszProgram : "";
+    size_t nSlash = strPath.find_last_of('/');
+    std::string strFile = nSlash == std::string::npos ? strPath : strPath.substr(nSlash + 1);
+    size_t nDot = strFile.find_last_of('.');
+    m_strExeName = nDot == std::string::npos || nDot == 0 ? strFile : strFile.substr(0, nDot);
+    m_pszExeName = m_strExeName.c_str();
+    if (m_pszAppName == nullptr || m_pszAppName == m_strAppName.c_str()) {
+        if (m_strAppName.empty())
+            m_strAppName = m_strExeName;
+        m_pszAppName = m_strAppName.c_str();
+    }
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return 0; }
+
+BOOL CWinApp::OnIdle(LONG) { return FALSE; }
+
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg)
+{
+    return CWnd::WalkPreTranslateTree(::GetTopLevelWindow(pMsg->hwnd), pMsg);
+}
+
+BOOL CWinApp::PumpMessage()
+{
+    MSG msg;
+    if (!::GetMessage(&msg, nullptr, 0, 0))
+        return FALSE;
+    if (!PreTranslateMessage(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    m_bRunning = TRUE;
+    LONG lIdle = 0;
+    for (;;) {
+        MSG msg;
+        while (!::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdle++)) {
+                lIdle = 0;
+                ::WaitMessage();
+            }
+        }
+        lIdle = 0;
+        if (!PumpMessage())
+            break;
+    }
+    m_bRunning = FALSE;
+    return ExitInstance();
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return ::LoadIcon(m_hInstance, MAKEINTRESOURCE(nIDResource)); }
+HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const { return ::LoadIcon(m_hInstance, lpszResourceName); }
+HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(nullptr, lpszIconName); }
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return ::LoadCursor(m_hInstance, MAKEINTRESOURCE(nIDResource));
+}
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(nullptr, lpszCursorName); }
+
+void CWinApp::BeginWaitCursor() { DoWaitCursor(1); }
+void CWinApp::EndWaitCursor() { DoWaitCursor(-1); }
+void CWinApp::RestoreWaitCursor() { DoWaitCursor(0); }
+void CWinApp::DoWaitCursor(int nCode) { AfxDoWaitCursor(nCode); }
+
+BOOL CWinApp::Enable3dControlsStatic() { return TRUE; }
+
+void CWinApp::OnHelp() {}
+
+CWinApp* AfxGetApp() { return g_pApp; }
+CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
+LPCTSTR AfxGetAppName() { return g_pApp != nullptr && g_pApp->m_pszAppName != nullptr ? g_pApp->m_pszAppName : ""; }
+HINSTANCE AfxGetInstanceHandle() { return ProgramInstance(); }
+HINSTANCE AfxGetResourceHandle() { return ProgramInstance(); }
+void AfxEnableControlContainer() {}
+
+BOOL AfxPreTranslateMessage(MSG* pMsg)
+{
+    if (g_pApp != nullptr)
+        return g_pApp->PreTranslateMessage(pMsg);
+    return CWnd::WalkPreTranslateTree(::GetTopLevelWindow(pMsg->hwnd), pMsg);
+}
+
+BOOL AfxPumpModalMessage(MSG* pMsg, const BOOL* pbStop)
+{
+    LONG lIdle = 0;
+    for (;;) {
+        if (::PeekMessage(pMsg, nullptr, 0, 0, PM_REMOVE)) {
+            if (pMsg->message != WM_QUIT)
+                return TRUE;
+            ::PostQuitMessage(static_cast<int>(pMsg->wParam));
+            return FALSE;
+        }
+        if (g_pApp != nullptr && g_pApp->OnIdle(lIdle++))
+            continue;
+        lIdle = 0;
+        if (pbStop != nullptr && *pbStop)
+            return FALSE;
+        ::WaitMessage();
+    }
+}
+
+BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
+{
+    if (g_pApp != nullptr)
+        g_pApp->SetNamesFromProgram(argc > 0 ? argv[0] : nullptr);
+    if (!AfxBackendInit(ppszError))
+        return FALSE;
+    SIZE screen = AfxBackendGetScreenSize();
+    AfxSetSystemMetric(SM_CXSCREEN, screen.cx);
+    AfxSetSystemMetric(SM_CYSCREEN, screen.cy);
+    AfxSetWaitCursorProc(ShowWaitCursor);
+    return TRUE;
+}
+
+void AfxWinTerm()
+{
+    AfxSetWaitCursorProc(nullptr);
+    std::vector<HWND> windows = AfxGetTopLevelWindows();
+    for (HWND hWnd : windows) {
+        if (::IsWindow(hWnd))
+            ::DestroyWindow(hWnd);
+    }
+    AfxBackendTerm();
+}
+
+int AfxWinMain(int argc, char* argv[])
+{
+    CWinApp* pApp = AfxGetApp();
+    const char* pszError = "no application object";
+    if (pApp == nullptr || !AfxWinInit(argc, argv, &pszError)) {
+        std::fprintf(stderr, "%s: cannot start: %s\n", AfxGetAppName()[0] != 0 ? AfxGetAppName() : "program",
+                     pszError);
+        return 1;
+    }
+    int nResult = 1;
+    try {
+        nResult = pApp->InitInstance() ? pApp->Run() : pApp->ExitInstance();
+    } catch (CException* pException) {
+        pException->Delete();
+        std::fprintf(stderr, "%s: stopped: out of memory\n", AfxGetAppName());
+    }
+    AfxWinTerm();
+    return nResult;
+}
