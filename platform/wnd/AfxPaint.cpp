@@ -87,10 +87,8 @@ RECT PaintClip(HWND hWnd, const RECT& rcPaint)
 
 void AfxResizeBackBuffer(HWND hTop)
 {
-    RECT rc;
-    GetClientRect(hTop, &rc);
-    hTop->cxBuffer = std::max(1, static_cast<int>(rc.right));
-    hTop->cyBuffer = std::max(1, static_cast<int>(rc.bottom));
+    hTop->cxBuffer = std::max(1, static_cast<int>(hTop->rcWindow.right - hTop->rcWindow.left));
+    hTop->cyBuffer = std::max(1, static_cast<int>(hTop->rcWindow.bottom - hTop->rcWindow.top));
     hTop->backBuffer.assign(static_cast<size_t>(hTop->cxBuffer) * static_cast<size_t>(hTop->cyBuffer), 0);
 }
 
@@ -196,6 +194,8 @@ BOOL UpdateWindow(HWND hWnd)
 {
     if (!IsWindow(hWnd))
         return FALSE;
+    if (!AfxIsDrawable(hWnd))
+        return TRUE;
     if (hWnd->bFrameDirty)
         DrawFrame(hWnd);
     if (!IsRectEmpty(&hWnd->rcUpdate))

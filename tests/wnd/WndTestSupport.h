@@ -1,0 +1,43 @@
+// Shared pieces of the window-layer tests: the test application, a top-level window
+// to put children in, and a way to run a modal dialog step by step.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/wnd/AfxDriver.h"
+#include "platform/wnd/AfxWin.h"
+
+// Runs one queued step each time a message loop goes idle.
+class CTestApp : public CWinApp {
+public:
+    BOOL OnIdle(LONG lCount) override;
+    std::vector<std::function<void()>> m_steps;
+    std::function<void()> m_fnOutOfSteps;
+};
+
+CTestApp& TestApp();
+
+// Runs the dialog modally; each step runs once everything before it was handled and
+// painted. When the steps are used up without the dialog ending, it ends with -2.
+INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps);
+
+// A top-level window with a plain class, for children to live in.
+class CTestFrame : public CWnd {
+public:
+    BOOL CreateFrame(int cx, int cy, UINT nClassStyle = 0);
+};
+
+// Messages as a readable log line, e.g. "down 10,12".
+struct CMsgLog {
+    std::vector<std::string> lines;
+    void Add(const std::string& strLine) { lines.push_back(strLine); }
+    std::string Joined() const;
+};
+
+// Ends every window the test left behind.
+void DestroyAllWindows();
+
+CPoint Pt(int x, int y);
+std::string RectText(const RECT& rc);
