@@ -103,10 +103,12 @@ void MouseMove(HWND hWnd, POINT pt)
     SetPushed(hWnd, PtInRect(&rc, pt));
 }
 
-void Key(HWND hWnd, UINT uMsg, WPARAM wParam)
+BOOL Key(HWND hWnd, UINT uMsg, WPARAM wParam)
 {
-    if (wParam != VK_SPACE || hWnd->bButtonTracking)
-        return;
+    if (wParam != VK_SPACE)
+        return FALSE;
+    if (hWnd->bButtonTracking)
+        return TRUE;
     if (uMsg == WM_KEYDOWN) {
         hWnd->nButtonState |= kSpaceDown;
         SetPushed(hWnd, TRUE);
@@ -115,6 +117,7 @@ void Key(HWND hWnd, UINT uMsg, WPARAM wParam)
         SetPushed(hWnd, FALSE);
         Notify(hWnd);
     }
+    return TRUE;
 }
 
 void LoseFocusOrCapture(HWND hWnd, BOOL bFocus)
@@ -141,7 +144,7 @@ LRESULT AfxButtonProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP: ButtonUp(hWnd, pt); return 0;
     case WM_MOUSEMOVE: MouseMove(hWnd, pt); return 0;
     case WM_KEYDOWN:
-    case WM_KEYUP: Key(hWnd, uMsg, wParam); return 0;
+    case WM_KEYUP: return Key(hWnd, uMsg, wParam) ? 0 : DefWindowProc(hWnd, uMsg, wParam, lParam);
     case WM_CAPTURECHANGED:
         if (hWnd->bButtonTracking && reinterpret_cast<HWND>(lParam) != hWnd)
             LoseFocusOrCapture(hWnd, FALSE);

@@ -14,7 +14,8 @@ BOOL CTestApp::OnIdle(LONG)
     std::function<void()> fnStep = m_steps.front();
     m_steps.erase(m_steps.begin());
     fnStep();
-    return FALSE;
+    // A step that queued nothing still wants the next step to run.
+    return !m_steps.empty();
 }
 
 CTestApp& TestApp()
