@@ -41,26 +41,50 @@ void CopyToSurface(SDL_Surface* pDst, const AFX_SURFACE& src, const SDL_Rect& r)
                       pDst->pitch);
 }
 
+bool IsSet(const char* pszName)
+{
+    const char* pszValue = SDL_getenv(pszName);
+    return pszValue != nullptr && *pszValue != 0;
+}
+
+// Only a real display will do, unless SDL_VIDEODRIVER asks for another driver (tests use
+// the dummy one); SDL would otherwise fall back on an invisible off-screen driver.
+bool ChooseVideoDriver()
+{
+    if (IsSet("SDL_VIDEODRIVER"))
+        return true;
+    const char* pszDrivers = IsSet("DISPLAY") && IsSet("WAYLAND_DISPLAY") ? "x11,wayland"
+                             : IsSet("DISPLAY")                           ? "x11"
+                             : IsSet("WAYLAND_DISPLAY")                   ? "wayland"
+                                                                          : nullptr;
+    if (pszDrivers == nullptr)
+        return false;
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, pszDrivers);
+    return true;
+}
+
 }  // namespace
 
 BOOL AfxBackendInit(const char** ppszError)
 {
     if (g_bReady)
         return TRUE;
+    static char s_szError[512];
     // Every pixel is ours: a plain software surface, no OpenGL stack behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (!ChooseVideoDriver()) {
+        SDL_snprintf(s_szError, sizeof s_szError, "no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        if (ppszError != nullptr)
+            *ppszError = s_szError;
+        return FALSE;
+    }
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        static char s_szError[512];
-        const char* pszDisplay = SDL_getenv("DISPLAY");
-        const char* pszWayland = SDL_getenv("WAYLAND_DISPLAY");
-        if ((pszDisplay == nullptr || *pszDisplay == 0) && (pszWayland == nullptr || *pszWayland == 0))
-            SDL_snprintf(s_szError, sizeof s_szError, "no display: neither DISPLAY nor WAYLAND_DISPLAY is set (%s)",
-                         SDL_GetError());
-        else
-            SDL_snprintf(s_szError, sizeof s_szError, "cannot open the display: %s", SDL_GetError());
+        const char* pszDisplay = IsSet("DISPLAY") ? SDL_getenv("DISPLAY") : SDL_getenv("WAYLAND_DISPLAY");
+        SDL_snprintf(s_szError, sizeof s_szError, "no display: cannot open display \"%s\" (%s)",
+                     pszDisplay != nullptr ? pszDisplay : "", SDL_GetError());
         if (ppszError != nullptr)
             *ppszError = s_szError;
         return FALSE;
