@@ -10,6 +10,7 @@
 namespace {
 
 bool g_bReady = false;
+const Uint32 kPopupFlags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
 SDL_Cursor* g_cursors[AFX_OSCURSOR_COUNT] = {};
 int g_nCursorShape = -1;
 
@@ -110,14 +111,14 @@ void AfxBackendTerm()
     g_bReady = false;
 }
 
-AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy)
+AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, BOOL bPopup)
 {
     if (!g_bReady)
         return nullptr;
     int nX = x == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : x;
     int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : y;
     SDL_Window* pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, cx > 0 ? cx : 1,
-                                        cy > 0 ? cy : 1, SDL_WINDOW_HIDDEN);
+                                        cy > 0 ? cy : 1, SDL_WINDOW_HIDDEN | (bPopup ? kPopupFlags : 0u));
     if (pSdl == nullptr)
         return nullptr;
     AFX_OSWINDOW* pWindow = new AFX_OSWINDOW;

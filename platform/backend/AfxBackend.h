@@ -58,9 +58,10 @@ BOOL AfxBackendIsReady();
 void AfxBackendTerm();
 
 // A top-level window whose client area is cx by cy pixels. x and y are the client
-// area's screen position; AFX_POS_CENTERED centres it on the screen.
+// area's screen position; AFX_POS_CENTERED centres it on the screen. A popup has no
+// frame, stays on top, is left out of the taskbar and never takes the focus (tooltips).
 #define AFX_POS_CENTERED (-0x7FFF)
-AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy);
+AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, BOOL bPopup = FALSE);
 void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow);
 void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow);
 void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle);

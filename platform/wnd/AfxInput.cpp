@@ -120,6 +120,8 @@ void KeyEvent(HWND hTop, const AFX_INPUT_EVENT& e)
 
 void Activate(HWND hTop)
 {
+    if (AfxIsPopupWindow(hTop))
+        return;
     g_hActive = hTop;
     if (!IsWindowEnabled(hTop)) {
         HWND hModal = EnabledOwnedWindow(hTop);

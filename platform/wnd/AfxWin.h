@@ -14,6 +14,7 @@
 #include "platform/wnd/CMenu.h"
 #include "platform/wnd/CPaintDC.h"
 #include "platform/wnd/CStatic.h"
+#include "platform/wnd/CToolTipCtrl.h"
 #include "platform/wnd/CWinApp.h"
 #include "platform/wnd/CWindowDC.h"
 #include "platform/wnd/CWnd.h"

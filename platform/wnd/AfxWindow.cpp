@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/backend/AfxBackend.h"
+#include "platform/wnd/AfxCommCtrl.h"
 #include "platform/wnd/CWnd.h"
 
 namespace {
@@ -49,6 +50,10 @@ void RegisterSystemClasses()
     wc.lpszClassName = "#32770";
     wc.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
     RegisterClass(&wc);
+    wc.lpfnWndProc = AfxToolTipProc;
+    wc.lpszClassName = TOOLTIPS_CLASS;
+    wc.hbrBackground = nullptr;
+    RegisterClass(&wc);
     wc.lpfnWndProc = AfxMenuPopupProc;
     wc.lpszClassName = "#32768";
     wc.hbrBackground = nullptr;
@@ -84,7 +89,8 @@ void PlaceTopLevel(HWND hWnd, int x, int y, int cx, int cy)
 BOOL CreateOsWindow(HWND hWnd)
 {
     RECT& rc = hWnd->rcWindow;
-    hWnd->pOs = AfxBackendCreateWindow(hWnd->strText.c_str(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    hWnd->pOs = AfxBackendCreateWindow(hWnd->strText.c_str(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                                       AfxIsPopupWindow(hWnd));
     if (hWnd->pOs == nullptr)
         return FALSE;
     AfxResizeBackBuffer(hWnd);
@@ -366,6 +372,12 @@ int GetWindowTextLength(HWND hWnd) { return static_cast<int>(SendMessage(hWnd, W
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString)
 {
     return static_cast<BOOL>(SendMessage(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)));
+}
+
+BOOL AfxIsPopupWindow(HWND hWnd)
+{
+    return hWnd->hParent == nullptr && hWnd->hOwner != nullptr && (hWnd->dwStyle & WS_POPUP) != 0 &&
+           (hWnd->dwStyle & WS_CAPTION) != WS_CAPTION;
 }
 
 int AfxBorderWidth(HWND hWnd)

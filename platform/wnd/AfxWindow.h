@@ -84,6 +84,9 @@ const AFX_WNDCLASS_ENTRY* AfxFindClass(LPCTSTR lpszClassName);
 void AfxHookWindowCreate(CWnd* pWnd);
 CWnd* AfxUnhookWindowCreate();
 
+// An owned top-level window without a caption (a tooltip): no frame, never activated.
+BOOL AfxIsPopupWindow(HWND hWnd);
+
 // Geometry helpers, all in pixels.
 int AfxBorderWidth(HWND hWnd);
 POINT AfxClientOrigin(HWND hWnd);      // client (0, 0) in the top-level window's buffer

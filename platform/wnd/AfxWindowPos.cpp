@@ -27,7 +27,8 @@ void ShowTopLevel(HWND hWnd, BOOL bShow)
     hWnd->bShown = bShow;
     AfxBackendShowWindow(hWnd->pOs, bShow);
     if (bShow) {
-        AfxBackendRaise(hWnd->pOs);
+        if (!AfxIsPopupWindow(hWnd))
+            AfxBackendRaise(hWnd->pOs);
         RECT rc;
         GetClientRect(hWnd, &rc);
         AfxInvalidateTree(hWnd, rc, TRUE);
