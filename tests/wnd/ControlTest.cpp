@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/core/AfxResource.h"
+
 #include "tests/wnd/WndTestSupport.h"
 
 namespace {
@@ -239,6 +241,41 @@ TEST_F(ButtonTest, DefaultButtonHasTheBlackFrameAndFocusTheDottedRectangle)
         nAfter += AfxGetBackBufferPixel(m_other.m_hWnd, Pt(x, 3)) != GetSysColor(COLOR_3DFACE) ? 1 : 0;
     EXPECT_EQ(nBefore, 0);
     EXPECT_GT(nAfter, 20);
+}
+
+}  // namespace
+
+namespace {
+
+const char* const kIconRows[2] = {"RR", "RR"};
+const COLORREF kIconPalette[1] = {RGB(255, 0, 0)};
+const AFX_ICON_RES_IMAGE kIconImages[1] = {{2, 2, kIconRows}};
+const AFX_ICON_RES kIcon = {"R", kIconPalette, kIconImages, 1, {0, 0}};
+const AFX_RESOURCE kResources[] = {{RT_ICON_GROUP, 9128, &kIcon}};
+const AFX_RESOURCE_INIT kRegister(kResources, 1);
+
+const AFX_DLGITEMTEMPLATE kIconItems[] = {
+    {"static", "", -1, 0x50000003, 0, 11, 17, 21, 23, 9128},
+    {"button", "OK", IDOK, 0x50030001, 0, 189, 7, 50, 14, 0},
+};
+const AFX_DLGTEMPLATE kIconTemplate = {"Icon", 0x80C800C0, 0, 0, 0, 246, 88, "MS Sans Serif", 8, kIconItems, 2};
+
+TEST(IconStaticTest, TakesTheIconsSizeAndShowsIt)
+{
+    CDialog dlg;
+    dlg.InitModalIndirect(&kIconTemplate);
+    CRect rcIcon;
+    COLORREF crInside = CLR_INVALID;
+    RunModal(dlg, {[&]() {
+        HWND hIcon = ::GetDlgItem(dlg.m_hWnd, -1);
+        ::GetWindowRect(hIcon, &rcIcon);
+        dlg.ScreenToClient(&rcIcon);
+        crInside = AfxGetBackBufferPixel(hIcon, Pt(16, 16));
+        dlg.EndDialog(IDOK);
+    }});
+    EXPECT_EQ(RectText(rcIcon), RectText(CRect(CPoint(17, 28), CSize(32, 32))));
+    EXPECT_EQ(crInside, RGB(255, 0, 0));
+    DestroyAllWindows();
 }
 
 }  // namespace
