@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/core/TempFolder.h"
 #include "calendar/AFCYearObj.h"
 #include "calendar/AFCYueObj.h"
 #include "platform/core/CArchive.h"
