@@ -205,13 +205,6 @@ ULONGLONG CFile::GetLength() const
     return static_cast<ULONGLONG>(st.st_size);
 }
 
-void CFile::SetLength(ULONGLONG dwNewLen)
-{
-    if (ftruncate(m_hFile, static_cast<off_t>(dwNewLen)) != 0) {
-        ThrowOsError(errno);
-    }
-}
-
 void CFile::Flush()
 {
     if (m_hFile == hFileNull) {

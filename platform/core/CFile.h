@@ -47,7 +47,6 @@ public:
     virtual ULONGLONG Seek(LONGLONG lOff, UINT nFrom);
     virtual ULONGLONG GetPosition() const;
     virtual ULONGLONG GetLength() const;
-    virtual void SetLength(ULONGLONG dwNewLen);
     // Commits what was written to the disk.
     virtual void Flush();
     virtual void Close();

@@ -44,16 +44,6 @@ int CTime::GetHour() const
     return LocalField(m_time, [](const struct tm& t) { return t.tm_hour; });
 }
 
-int CTime::GetMinute() const
-{
-    return LocalField(m_time, [](const struct tm& t) { return t.tm_min; });
-}
-
-int CTime::GetSecond() const
-{
-    return LocalField(m_time, [](const struct tm& t) { return t.tm_sec; });
-}
-
 int CTime::GetDayOfWeek() const
 {
     return LocalField(m_time, [](const struct tm& t) { return t.tm_wday + 1; });

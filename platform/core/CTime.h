@@ -23,8 +23,6 @@ public:
     int GetMonth() const;  // 1..12
     int GetDay() const;    // 1..31
     int GetHour() const;
-    int GetMinute() const;
-    int GetSecond() const;
     int GetDayOfWeek() const;  // 1 = Sunday .. 7 = Saturday
 
     bool operator==(CTime other) const { return m_time == other.m_time; }
