@@ -209,6 +209,51 @@ HWND AfxWindowFromOs(AFX_OSWINDOW* pOs)
     return nullptr;
 }
 
+namespace {
+
+HWND NewWindow(const AFX_WNDCLASS_ENTRY* pClass, DWORD dwExStyle, LPCTSTR lpszWindowName, DWORD dwStyle)
+{
+    HWND hWnd = new HWND__;
+    hWnd->pClass = pClass;
+    hWnd->pfnWndProc = pClass->lpfnWndProc;
+    hWnd->dwStyle = dwStyle;
+    hWnd->dwExStyle = dwExStyle;
+    hWnd->strText = lpszWindowName != nullptr ? lpszWindowName : "";
+    return hWnd;
+}
+
+// Puts the new window into the tree: at the bottom of its siblings, or as a top-level
+// window with its OS window. FALSE when the OS window cannot be made.
+BOOL LinkWindow(HWND hWnd, HWND hWndParent, HMENU hMenu, const RECT& rc)
+{
+    if (hWnd->dwStyle & WS_CHILD) {
+        hWnd->hParent = hWndParent;
+        hWnd->nID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(hMenu));
+        hWnd->rcWindow = rc;
+        hWndParent->children.push_back(hWnd);
+    } else {
+        hWnd->hOwner = IsWindow(hWndParent) ? GetTopLevelWindow(hWndParent) : nullptr;
+        PlaceTopLevel(hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        if (!CreateOsWindow(hWnd))
+            return FALSE;
+        g_topLevel.push_back(hWnd);
+    }
+    LiveWindows().insert(hWnd);
+    return TRUE;
+}
+
+BOOL SendCreateMessages(HWND hWnd, CREATESTRUCT& cs)
+{
+    LPARAM lParam = reinterpret_cast<LPARAM>(&cs);
+    if (!SendMessage(hWnd, WM_NCCREATE, 0, lParam) || SendMessage(hWnd, WM_CREATE, 0, lParam) == -1) {
+        DestroyWindow(hWnd);
+        return FALSE;
+    }
+    return IsWindow(hWnd);
+}
+
+}  // namespace
+
 HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU hMenu, HINSTANCE, LPVOID lpParam)
 {
@@ -217,38 +262,19 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     BOOL bChild = (dwStyle & WS_CHILD) != 0;
     if (pClass == nullptr || (bChild && !IsWindow(hWndParent)) || (!bChild && !AfxBackendIsReady()))
         return nullptr;
-    HWND hWnd = new HWND__;
-    hWnd->pClass = pClass;
-    hWnd->pfnWndProc = pClass->lpfnWndProc;
-    hWnd->dwStyle = dwStyle;
-    hWnd->dwExStyle = dwExStyle;
-    hWnd->strText = lpszWindowName != nullptr ? lpszWindowName : "";
-    if (bChild) {
-        hWnd->hParent = hWndParent;
-        hWnd->nID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(hMenu));
-        SetRect(&hWnd->rcWindow, x, y, x + nWidth, y + nHeight);
-        hWndParent->children.push_back(hWnd);
-    } else {
-        hWnd->hOwner = IsWindow(hWndParent) ? GetTopLevelWindow(hWndParent) : nullptr;
-        PlaceTopLevel(hWnd, x, y, nWidth, nHeight);
-        if (!CreateOsWindow(hWnd)) {
-            delete hWnd;
-            return nullptr;
-        }
-        g_topLevel.push_back(hWnd);
-    }
-    LiveWindows().insert(hWnd);
-    if (pWndInit != nullptr) {
-        pWndInit->AttachOnCreate(hWnd);
-    }
-    CREATESTRUCT cs = {lpParam, nullptr, hMenu, hWndParent, nHeight, nWidth, y, x, static_cast<LONG>(dwStyle),
-                       lpszWindowName, lpszClassName, dwExStyle};
-    LPARAM lParam = reinterpret_cast<LPARAM>(&cs);
-    if (!SendMessage(hWnd, WM_NCCREATE, 0, lParam) || SendMessage(hWnd, WM_CREATE, 0, lParam) == -1) {
-        DestroyWindow(hWnd);
+    HWND hWnd = NewWindow(pClass, dwExStyle, lpszWindowName, dwStyle);
+    RECT rc = {x, y, x + nWidth, y + nHeight};
+    if (!LinkWindow(hWnd, hWndParent, hMenu, rc)) {
+        delete hWnd;
         return nullptr;
     }
-    if (IsWindow(hWnd) && (dwStyle & WS_VISIBLE) != 0) {
+    if (pWndInit != nullptr)
+        pWndInit->AttachOnCreate(hWnd);
+    CREATESTRUCT cs = {lpParam, nullptr, hMenu, hWndParent, nHeight, nWidth, y, x, static_cast<LONG>(dwStyle),
+                       lpszWindowName, lpszClassName, dwExStyle};
+    if (!SendCreateMessages(hWnd, cs))
+        return nullptr;
+    if ((dwStyle & WS_VISIBLE) != 0) {
         if (bChild)
             AfxInvalidateParentArea(hWnd);
         else
