@@ -10,6 +10,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/core/CString.h"
+
 namespace {
 
 const char* const kDefaultFace = "MS Sans Serif";
@@ -103,7 +105,7 @@ AfxFontFace::AfxFontFace(FT_FaceRec_* pFace, const std::string& strFile, int nEm
     if (m_nAscent == 0) {
         m_nAscent = nEm;
     }
-    m_nUnderlineThickness = std::max(1, CeilPixels(m_pFace->underline_thickness, nEm, m_pFace->units_per_EM) - 0);
+    m_nUnderlineThickness = std::max(1, CeilPixels(m_pFace->underline_thickness, nEm, m_pFace->units_per_EM));
     m_nUnderlineOffset = std::max(1, CeilPixels(-m_pFace->underline_position, nEm, m_pFace->units_per_EM));
     // Keep the underline inside the cell.
     m_nUnderlineOffset = std::min(m_nUnderlineOffset, std::max(0, m_nDescent - m_nUnderlineThickness));
@@ -127,6 +129,9 @@ const AFX_GLYPH& AfxFontFace::GetGlyph(unsigned char ch)
 
 void AfxFontFace::Render(unsigned char ch, AFX_GLYPH& glyph)
 {
+    if (ch < 0x20) {
+        return;  // control characters take no room and show nothing
+    }
     const FT_UInt nIndex = FT_Get_Char_Index(m_pFace, CodePointOf(ch));
     if (FT_Load_Glyph(m_pFace, nIndex, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) {
         return;
@@ -298,4 +303,15 @@ std::string AfxFontEngine::GetFailure(const LOGFONT& lf)
                "(install fonts-liberation2 or fonts-dejavu-core).";
     }
     return std::string();
+}
+
+BOOL AfxCheckFonts(CString& strError)
+{
+    LOGFONT lf;
+    if (GetObject(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf) != sizeof(lf)) {
+        strError = "No usable font: the stock GUI font is missing.";
+        return FALSE;
+    }
+    strError = AfxFontEngine::Instance().GetFailure(lf).c_str();
+    return strError.IsEmpty();
 }

@@ -2,8 +2,6 @@
 // metrics that drawing and windows ask for.
 #include <array>
 
-#include "platform/core/CString.h"
-#include "platform/gdi/AfxFontEngine.h"
 #include "platform/gdi/AfxGdi.h"
 #include "platform/gdi/AfxGdiObjects.h"
 
@@ -112,15 +110,4 @@ void AfxSetSystemMetric(int nIndex, int nValue)
     if (nIndex >= 0 && nIndex < AFX_SM_COUNT) {
         Metrics()[static_cast<size_t>(nIndex)] = nValue;
     }
-}
-
-BOOL AfxCheckFonts(CString& strError)
-{
-    LOGFONT lf;
-    if (GetObject(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf) != sizeof(lf)) {
-        strError = "No usable font: the stock GUI font is missing.";
-        return FALSE;
-    }
-    strError = AfxFontEngine::Instance().GetFailure(lf).c_str();
-    return strError.IsEmpty();
 }

@@ -153,6 +153,8 @@ TEST_F(SurfaceText, ExtentIsMeasuredTheSameWayEverywhere)
     EXPECT_EQ(tm.tmAscent + tm.tmDescent, tm.tmHeight);
 
     EXPECT_EQ(m_dc.GetTextExtent("", 0).cx, 0);
+    // Control characters take no room on a single line.
+    EXPECT_EQ(m_dc.GetTextExtent("Sep\r\ntember", 11), size);
     const CSize sizeWhole = m_dc.GetTextExtent("Sept", 4);
     EXPECT_LT(sizeWhole.cx, size.cx);
 }
