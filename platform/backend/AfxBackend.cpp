@@ -13,6 +13,8 @@ bool g_bReady = false;
 const Uint32 kPopupFlags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
 SDL_Cursor* g_cursors[AFX_OSCURSOR_COUNT] = {};
 int g_nCursorShape = -1;
+SDL_Cursor* g_pImageCursor = nullptr;
+const void* g_pImageCursorKey = nullptr;
 
 SDL_SystemCursor SdlCursorOf(int nShape)
 {
@@ -107,6 +109,10 @@ void AfxBackendTerm()
         pCursor = nullptr;
     }
     g_nCursorShape = -1;
+    if (g_pImageCursor != nullptr)
+        SDL_FreeCursor(g_pImageCursor);
+    g_pImageCursor = nullptr;
+    g_pImageCursorKey = nullptr;
     SDL_Quit();
     g_bReady = false;
 }
@@ -229,6 +235,26 @@ void AfxBackendSetCursor(int nShape)
     if (g_cursors[nShape] != nullptr)
         SDL_SetCursor(g_cursors[nShape]);
     g_nCursorShape = nShape;
+}
+
+void AfxBackendSetImageCursor(const AFX_OSICON& image, int xHotspot, int yHotspot, const void* pKey)
+{
+    if (!g_bReady || image.pArgb == nullptr || image.cx <= 0 || image.cy <= 0)
+        return;
+    if (pKey != g_pImageCursorKey || g_pImageCursor == nullptr) {
+        SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(image.pArgb), image.cx,
+                                                                    image.cy, 32, image.cx * 4, SDL_PIXELFORMAT_ARGB8888);
+        SDL_Cursor* pCursor = pSurface != nullptr ? SDL_CreateColorCursor(pSurface, xHotspot, yHotspot) : nullptr;
+        SDL_FreeSurface(pSurface);
+        if (pCursor == nullptr)
+            return;
+        if (g_pImageCursor != nullptr)
+            SDL_FreeCursor(g_pImageCursor);
+        g_pImageCursor = pCursor;
+        g_pImageCursorKey = pKey;
+    }
+    SDL_SetCursor(g_pImageCursor);
+    g_nCursorShape = -1;
 }
 
 void AfxBackendCaptureMouse(BOOL bCapture)

@@ -86,6 +86,8 @@ struct AFX_OSICON {
 void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pBig, const AFX_OSICON* pSmall);
 
 void AfxBackendSetCursor(int nShape);
+// A cursor made from an image; pKey names the image, so that showing it again is cheap.
+void AfxBackendSetImageCursor(const AFX_OSICON& image, int xHotspot, int yHotspot, const void* pKey);
 void AfxBackendCaptureMouse(BOOL bCapture);
 
 // Milliseconds since the backend started.

@@ -250,8 +250,15 @@ HCURSOR SetCursor(HCURSOR hCursor)
 {
     HCURSOR hOld = g_hCursor;
     g_hCursor = hCursor;
-    if (hCursor != nullptr && hCursor->nSystemCursor != 0)
+    if (hCursor == nullptr)
+        return hOld;
+    if (hCursor->nSystemCursor != 0) {
         AfxBackendSetCursor(BackendShapeOf(hCursor));
+    } else {
+        const AFX_ICON_IMAGE& image = hCursor->imageLarge;
+        AFX_OSICON osImage = {image.bits.data(), image.cx, image.cy};
+        AfxBackendSetImageCursor(osImage, hCursor->ptHotspot.x, hCursor->ptHotspot.y, hCursor);
+    }
     return hOld;
 }
 
