@@ -1,9 +1,16 @@
 #include "platform/wnd/AfxDriver.h"
 
 #include "platform/wnd/AfxWindow.h"
+#include "platform/wnd/CDialog.h"
 #include "platform/wnd/CWinApp.h"
 
 namespace {
+
+std::function<BOOL()>& IdleHook()
+{
+    static std::function<BOOL()> s_fnHook;
+    return s_fnHook;
+}
 
 BOOL Push(HWND hWnd, int nType, POINT ptClient, int nButton, int nClicks, UINT nVirtKey, UINT nKeyFlags)
 {
@@ -99,3 +106,29 @@ COLORREF AfxGetScreenPixel(HWND hWnd, POINT ptClient)
 }
 
 HWND AfxGetTrackedMenuWindow() { return AfxGetMenuPopup(); }
+
+void AfxSetIdleHook(std::function<BOOL()> fnHook) { IdleHook() = std::move(fnHook); }
+
+BOOL AfxRunIdleHook()
+{
+    // A copy: the hook may replace itself.
+    std::function<BOOL()> fnHook = IdleHook();
+    return fnHook ? fnHook() : FALSE;
+}
+
+INT_PTR AfxRunModalSteps(CDialog& dlg, std::vector<std::function<void()>> steps)
+{
+    size_t nNext = 0;
+    AfxSetIdleHook([&]() -> BOOL {
+        if (nNext >= steps.size()) {
+            dlg.EndDialog(-2);
+            return FALSE;
+        }
+        steps[nNext++]();
+        // A step that queued nothing still wants the next step to run.
+        return nNext < steps.size();
+    });
+    INT_PTR nResult = dlg.DoModal();
+    AfxSetIdleHook(nullptr);
+    return nResult;
+}

@@ -2,8 +2,13 @@
 // real OS event path, message pumping without waiting, and the pixels of a window.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include "platform/backend/AfxBackend.h"
 #include "platform/wnd/WinUser.h"
+
+class CDialog;
 
 // Input at a point of hWnd's client area; the event goes to hWnd's top-level OS window.
 BOOL AfxSimulateMouseMove(HWND hWnd, POINT ptClient);
@@ -25,5 +30,15 @@ AFX_SURFACE AfxGetBackBuffer(HWND hWnd);
 COLORREF AfxGetBackBufferPixel(HWND hWnd, POINT ptClient);
 // What the OS window shows at that point (CLR_INVALID when unknown).
 COLORREF AfxGetScreenPixel(HWND hWnd, POINT ptClient);
+// Work that every message loop runs when it has nothing left to do (all messages handled,
+// all paints done, the screen up to date), before the application's OnIdle. It returns
+// TRUE to be called again at once. An empty function removes it.
+void AfxSetIdleHook(std::function<BOOL()> fnHook);
+
+// Runs dlg.DoModal() and, each time its loop (or a loop nested in it, such as another
+// dialog or a menu) is idle, the next step. When the steps are used up and the dialog
+// still runs, it is ended with -2. Returns what DoModal returned.
+INT_PTR AfxRunModalSteps(CDialog& dlg, std::vector<std::function<void()>> steps);
+
 // The popup of the menu being tracked, or null.
 HWND AfxGetTrackedMenuWindow();

@@ -126,5 +126,7 @@ void AfxSetSystemIcons(HWND hWnd);
 // queue is empty. FALSE for WM_QUIT (posted again for the outer loop) or when *pbStop
 // turned TRUE during idle work.
 BOOL AfxPumpModalMessage(MSG* pMsg, const BOOL* pbStop);
+// Runs the driver's idle hook, if any; TRUE when it wants to run again at once.
+BOOL AfxRunIdleHook();
 // Text of a menu item or button without its "&" marks, and the mnemonic's position (-1: none).
 std::string AfxStripMnemonic(const std::string& strText, int* pnMnemonic);

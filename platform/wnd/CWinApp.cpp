@@ -92,7 +92,7 @@ int CWinApp::Run()
     for (;;) {
         MSG msg;
         while (!::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (!OnIdle(lIdle++)) {
+            if (!AfxRunIdleHook() && !OnIdle(lIdle++)) {
                 lIdle = 0;
                 ::WaitMessage();
             }
@@ -147,7 +147,7 @@ BOOL AfxPumpModalMessage(MSG* pMsg, const BOOL* pbStop)
             ::PostQuitMessage(static_cast<int>(pMsg->wParam));
             return FALSE;
         }
-        if (g_pApp != nullptr && g_pApp->OnIdle(lIdle++))
+        if (AfxRunIdleHook() || (g_pApp != nullptr && g_pApp->OnIdle(lIdle++)))
             continue;
         lIdle = 0;
         if (pbStop != nullptr && *pbStop)

@@ -4,35 +4,10 @@
 
 #include "platform/wnd/AfxWindow.h"
 
-BOOL CTestApp::OnIdle(LONG)
+CWinApp& TestApp()
 {
-    if (m_steps.empty()) {
-        if (m_fnOutOfSteps)
-            m_fnOutOfSteps();
-        return FALSE;
-    }
-    std::function<void()> fnStep = m_steps.front();
-    m_steps.erase(m_steps.begin());
-    fnStep();
-    // A step that queued nothing still wants the next step to run.
-    return !m_steps.empty();
-}
-
-CTestApp& TestApp()
-{
-    static CTestApp s_app;
+    static CWinApp s_app;
     return s_app;
-}
-
-INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps)
-{
-    CTestApp& app = TestApp();
-    app.m_steps = std::move(steps);
-    app.m_fnOutOfSteps = [&dlg]() { dlg.EndDialog(-2); };
-    INT_PTR nResult = dlg.DoModal();
-    app.m_steps.clear();
-    app.m_fnOutOfSteps = nullptr;
-    return nResult;
 }
 
 BOOL CTestFrame::CreateFrame(int cx, int cy, UINT nClassStyle)

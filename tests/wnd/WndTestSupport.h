@@ -9,19 +9,15 @@
 #include "platform/wnd/AfxDriver.h"
 #include "platform/wnd/AfxWin.h"
 
-// Runs one queued step each time a message loop goes idle.
-class CTestApp : public CWinApp {
-public:
-    BOOL OnIdle(LONG lCount) override;
-    std::vector<std::function<void()>> m_steps;
-    std::function<void()> m_fnOutOfSteps;
-};
-
-CTestApp& TestApp();
+// The tests' application object.
+CWinApp& TestApp();
 
 // Runs the dialog modally; each step runs once everything before it was handled and
 // painted. When the steps are used up without the dialog ending, it ends with -2.
-INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps);
+inline INT_PTR RunModal(CDialog& dlg, std::vector<std::function<void()>> steps)
+{
+    return AfxRunModalSteps(dlg, std::move(steps));
+}
 
 // A top-level window with a plain class, for children to live in.
 class CTestFrame : public CWnd {
