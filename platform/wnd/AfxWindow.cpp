@@ -421,15 +421,21 @@ POINT AfxClientOrigin(HWND hWnd)
     return pt;
 }
 
+RECT AfxClientRect(HWND hWnd)
+{
+    int nBorder = AfxBorderWidth(hWnd);
+    RECT rc = {0, 0, hWnd->rcWindow.right - hWnd->rcWindow.left - 2 * nBorder,
+               hWnd->rcWindow.bottom - hWnd->rcWindow.top - 2 * nBorder};
+    return rc;
+}
+
 RECT AfxVisibleClientRect(HWND hWnd)
 {
-    RECT rc;
-    GetClientRect(hWnd, &rc);
+    RECT rc = AfxClientRect(hWnd);
     POINT pt = AfxClientOrigin(hWnd);
     OffsetRect(&rc, pt.x, pt.y);
     for (HWND h = hWnd->hParent; h != nullptr; h = h->hParent) {
-        RECT rcParent;
-        GetClientRect(h, &rcParent);
+        RECT rcParent = AfxClientRect(h);
         POINT ptParent = AfxClientOrigin(h);
         OffsetRect(&rcParent, ptParent.x, ptParent.y);
         if (!IntersectRect(&rc, &rc, &rcParent))
@@ -451,18 +457,24 @@ BOOL AfxIsDrawable(HWND hWnd)
 
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect)
 {
-    if (!IsWindow(hWnd) || lpRect == nullptr)
+    if (lpRect == nullptr)
         return FALSE;
-    int nBorder = AfxBorderWidth(hWnd);
-    SetRect(lpRect, 0, 0, hWnd->rcWindow.right - hWnd->rcWindow.left - 2 * nBorder,
-            hWnd->rcWindow.bottom - hWnd->rcWindow.top - 2 * nBorder);
+    if (!IsWindow(hWnd)) {
+        SetRectEmpty(lpRect);
+        return FALSE;
+    }
+    *lpRect = AfxClientRect(hWnd);
     return TRUE;
 }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)
 {
-    if (!IsWindow(hWnd) || lpRect == nullptr)
+    if (lpRect == nullptr)
         return FALSE;
+    if (!IsWindow(hWnd)) {
+        SetRectEmpty(lpRect);
+        return FALSE;
+    }
     *lpRect = hWnd->rcWindow;
     if (hWnd->hParent != nullptr) {
         POINT pt = {0, 0};

@@ -90,6 +90,7 @@ BOOL AfxIsPopupWindow(HWND hWnd);
 // Geometry helpers, all in pixels.
 int AfxBorderWidth(HWND hWnd);
 POINT AfxClientOrigin(HWND hWnd);      // client (0, 0) in the top-level window's buffer
+RECT AfxClientRect(HWND hWnd);         // (0, 0, width, height) inside any border
 RECT AfxVisibleClientRect(HWND hWnd);  // the part of the client area in the buffer that ancestors leave visible
 BOOL AfxIsDrawable(HWND hWnd);         // visible itself and all the way up
 
