@@ -72,6 +72,11 @@ BOOL NextMessage(LPMSG lpMsg, UINT wRemoveMsg, BOOL bWait)
         AfxPresentAll();
         if (!bWait)
             return FALSE;
+        if (!AfxBackendIsReady()) {
+            // Nothing could ever arrive: end the loop instead of spinning.
+            *lpMsg = MakeMsg(nullptr, WM_QUIT, 0, 0);
+            return TRUE;
+        }
         AfxPumpBackendEvent(AfxNextTimerDelay());
     }
 }

@@ -147,11 +147,12 @@ BOOL AfxPumpModalMessage(MSG* pMsg, const BOOL* pbStop)
             ::PostQuitMessage(static_cast<int>(pMsg->wParam));
             return FALSE;
         }
-        if (AfxRunIdleHook() || (g_pApp != nullptr && g_pApp->OnIdle(lIdle++)))
-            continue;
-        lIdle = 0;
+        BOOL bMoreIdle = AfxRunIdleHook() || (g_pApp != nullptr && g_pApp->OnIdle(lIdle++));
         if (pbStop != nullptr && *pbStop)
             return FALSE;
+        if (bMoreIdle)
+            continue;
+        lIdle = 0;
         ::WaitMessage();
     }
 }
