@@ -5,13 +5,20 @@
 #include "platform/core/CString.h"
 #include "platform/core/WinDef.h"
 
+class CDC;
+
 class AFCDayObj : public CObject {
     DECLARE_SERIAL(AFCDayObj)
 public:
     AFCDayObj();
     ~AFCDayObj() override;
 
-    // Drawing: Draw, DrawNormal, DrawSelected.
+    // Paints the cell in transparent mode and puts the caller's background mode back.
+    void Draw(CDC* pDC);
+    // The plain look: an optional fill by m_nColorCode, the text in the current colour.
+    void DrawNormal(CDC* pDC);
+    // The highlight fill with white text; the caller's text colour is put back.
+    void DrawSelected(CDC* pDC);
 
     BOOL m_bSelected;
     RECT m_rcCell;

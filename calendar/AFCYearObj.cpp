@@ -1,8 +1,11 @@
 #include "calendar/AFCYearObj.h"
 
 #include "calendar/CalendarFile.h"
+#include "calendar/CalendarFonts.h"
 #include "platform/core/CTime.h"
 #include "platform/gdi/AfxGdi.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
 
 IMPLEMENT_SERIAL(AFCYearObj, CObject, 0)
 
@@ -11,6 +14,11 @@ namespace {
 const int s_nHeaderHeight = 25;
 const int s_nColumns = 4;
 const int s_nRows = 3;
+const int s_nBoxInset = 4;
+const int s_nBoxWidth = 18;
+const COLORREF s_crBackground = 0xFFFFFF;
+const COLORREF s_crYearText = 0xFFFFFF;
+const UINT s_nTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
 }  // namespace
 
@@ -139,4 +147,54 @@ void AFCYearObj::DeleteMonths()
         delete m_MonthList.GetNext(pos);
     }
     m_MonthList.RemoveAll();
+}
+
+void AFCYearObj::Draw(CDC* pDC)
+{
+    pDC->FillSolidRect(m_rcBounds, s_crBackground);
+    CRect rcHeader(m_rcBounds.left, m_rcBounds.top, m_rcBounds.right, m_rcBounds.top + s_nHeaderHeight);
+    CFont fontStock;
+    fontStock.Attach(AfcStockGuiFont());
+    LOGFONT lf = AfcReadLogFont(fontStock.GetSafeHandle());
+    AfcMakeTitleFont(lf);
+    CFont fontHeader;
+    fontHeader.CreateFontIndirect(&lf);
+    CFont* pOldFont = pDC->SelectObject(&fontHeader);
+    DrawHeader(pDC, rcHeader);
+    // The panels start with the header font and the caller's mode and text colour.
+    DrawMonths(pDC);
+    if (pOldFont != nullptr) {
+        pDC->SelectObject(pOldFont);
+    }
+    fontHeader.DeleteObject();
+    fontStock.Detach();  // the stock font is shared: let go of it, never delete it
+}
+
+void AFCYearObj::DrawHeader(CDC* pDC, const CRect& rcHeader)
+{
+    pDC->FillSolidRect(rcHeader, m_crFrame);
+    m_rcPrevButton.SetRect(rcHeader.left + s_nBoxInset, rcHeader.top + s_nBoxInset,
+                           rcHeader.left + s_nBoxInset + s_nBoxWidth, rcHeader.bottom - s_nBoxInset);
+    m_rcNextButton.SetRect(rcHeader.right - s_nBoxInset - s_nBoxWidth, rcHeader.top + s_nBoxInset,
+                           rcHeader.right - s_nBoxInset, rcHeader.bottom - s_nBoxInset);
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    pDC->Rectangle(m_rcPrevButton);
+    pDC->Rectangle(m_rcNextButton);
+    pDC->DrawText("-", 1, m_rcPrevButton, s_nTextFormat);
+    pDC->DrawText("+", 1, m_rcNextButton, s_nTextFormat);
+    CString strYear;
+    strYear.Format("%u", static_cast<unsigned>(m_nYear));
+    COLORREF crOldText = pDC->SetTextColor(s_crYearText);
+    CRect rcYear = rcHeader;
+    pDC->DrawText(strYear, rcYear, s_nTextFormat);
+    pDC->SetTextColor(crOldText);
+    pDC->SetBkMode(nOldMode);
+}
+
+void AFCYearObj::DrawMonths(CDC* pDC)
+{
+    POSITION pos = m_MonthList.GetHeadPosition();
+    while (pos != nullptr) {
+        m_MonthList.GetNext(pos)->Draw(pDC);
+    }
 }

@@ -10,6 +10,8 @@
 #include "platform/core/CRect.h"
 #include "platform/core/CTypedPtrList.h"
 
+class CDC;
+
 class AFCYearObj : public CObject {
     DECLARE_SERIAL(AFCYearObj)
 public:
@@ -34,7 +36,8 @@ public:
     // change) if there is none.
     AFCDayObj* HitTestDay(const POINT* pPoint);
 
-    // Drawing: Draw.
+    // Paints background, header, boxes, year and all panels; records the two boxes.
+    void Draw(CDC* pDC);
 
     CTypedPtrList<CObList, AFCYueObj*> m_MonthList;
     int m_nYear;
@@ -55,4 +58,6 @@ private:
     void SetDefaultColors();
     void DeleteMonths();
     void AddMonthPanel(int nMonth, const RECT& rcPanel);
+    void DrawHeader(CDC* pDC, const CRect& rcHeader);
+    void DrawMonths(CDC* pDC);
 };

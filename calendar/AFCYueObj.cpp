@@ -1,15 +1,34 @@
 #include "calendar/AFCYueObj.h"
 
 #include "calendar/CalendarFile.h"
+#include "calendar/CalendarFonts.h"
 #include "calendar/JulianDay.h"
 #include "platform/core/CTime.h"
 #include "platform/gdi/AfxGdi.h"
+#include "platform/gdi/CDC.h"
+#include "platform/gdi/CFont.h"
+#include "res/resource.h"
 
 IMPLEMENT_SERIAL(AFCYueObj, CObject, 0)
 
 namespace {
 
 const int s_nDaysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+const UINT s_nTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+const COLORREF s_crSunday = 0x0000FF;
+const int s_nWeekdays = 7;
+// Column order, Sunday first; Wednesday's and Thursday's ids are not in sequence.
+const UINT s_nWeekdayIds[s_nWeekdays] = {IDS_SUN, IDS_MON, IDS_TUE, IDS_WED, IDS_THU, IDS_FRI, IDS_SAT};
+
+// Puts the caller's font back, deletes the font used so far, then selects a new one.
+void ReplaceFont(CDC* pDC, CFont* pCallerFont, CFont& fontDone, CFont& fontNext, const LOGFONT& lfNext)
+{
+    pDC->SelectObject(pCallerFont);
+    fontDone.DeleteObject();
+    fontNext.CreateFontIndirect(&lfNext);
+    pDC->SelectObject(&fontNext);
+}
 
 struct tm* LocalNow() { return CTime::GetCurrentTime().GetLocalTm(nullptr); }
 
@@ -159,3 +178,93 @@ int AFCYueObj::GetDaysInMonth() const
 }
 
 int AFCYueObj::GetFirstWeekday() const { return (GetJulianDay(m_nMonth + 1, 1, m_nYear) + 1) % 7; }
+
+void AFCYueObj::Draw(CDC* pDC)
+{
+    pDC->FillSolidRect(&m_rcBounds, m_crBack);
+    ComputeCellSize();
+    SetTitleRects();
+    const LOGFONT lfStock = AfcReadLogFont(AfcStockGuiFont());
+    LOGFONT lfTitle = lfStock;
+    AfcMakeTitleFont(lfTitle);
+    CFont fontTitle;
+    fontTitle.CreateFontIndirect(&lfTitle);
+    CFont* pCallerFont = pDC->SelectObject(&fontTitle);
+    DrawTitle(pDC);
+
+    CFont fontLabel;
+    ReplaceFont(pDC, pCallerFont, fontTitle, fontLabel, lfStock);
+    DrawWeekdayRow(pDC);
+
+    CFont fontDay;
+    ReplaceFont(pDC, pCallerFont, fontLabel, fontDay, lfStock);
+    pDC->SetTextColor(m_crText);
+    DrawDays(pDC);
+
+    pDC->SelectObject(pCallerFont);
+    pDC->SetTextColor(0x000000);
+    fontDay.DeleteObject();
+}
+
+void AFCYueObj::SetTitleRects()
+{
+    const RECT& rc = m_rcBounds;
+    const int ch = m_nCellHeight;
+    const int cw = m_nCellWidth;
+    SetRect(&m_rcTitleLeft, rc.left + 1, rc.top + 1, rc.left + 1 + cw, rc.top + 1 + ch);
+    SetRect(&m_rcTitleRight, rc.right - 1 - cw, rc.top + 1, rc.right - 1, rc.top + 1 + ch);
+    SetRect(&m_rcTitle, rc.left + 1, rc.top + 1, rc.right - 1, rc.top + 1 + ch);
+}
+
+void AFCYueObj::DrawTitle(CDC* pDC)
+{
+    pDC->FillSolidRect(&m_rcTitle, m_crTitleBack);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(m_crTitleText);
+    CString strTitle;
+    if (m_nMonth >= 0 && m_nMonth <= 11) {
+        strTitle.LoadString(IDS_JANUARY + m_nMonth);
+    }
+    pDC->DrawText(strTitle, &m_rcTitle, s_nTextFormat);
+    pDC->SetBkMode(OPAQUE);
+}
+
+// Labels in opaque mode: each fill leaves the row colour as the text background.
+void AFCYueObj::DrawWeekdayRow(CDC* pDC)
+{
+    const int ch = m_nCellHeight;
+    const int cw = m_nCellWidth;
+    RECT rcLabel = {m_rcBounds.left + 1, m_rcBounds.top + ch + 1, m_rcBounds.left + 1 + cw,
+                    m_rcBounds.top + 2 * ch + 1};
+    if (m_bHeaderLine == 1) {
+        pDC->MoveTo(m_rcTitleLeft.left, rcLabel.bottom);
+        pDC->LineTo(m_rcTitleRight.right, rcLabel.bottom);
+    }
+    for (int i = 0; i < s_nWeekdays; ++i) {
+        if (m_bHeaderLine == 0) {
+            pDC->MoveTo(rcLabel.left, rcLabel.top);
+            pDC->LineTo(rcLabel.right, rcLabel.top);
+            pDC->LineTo(rcLabel.right, rcLabel.bottom);
+            pDC->MoveTo(rcLabel.left, rcLabel.top);
+            pDC->LineTo(rcLabel.left, rcLabel.bottom);
+        }
+        RECT rcFill = rcLabel;
+        if (i == s_nWeekdays - 1) {
+            rcFill.right = m_rcBounds.right;  // the last fill reaches the panel's edge
+        }
+        pDC->FillSolidRect(&rcFill, m_crWeekBack);
+        pDC->SetTextColor(i == 0 ? s_crSunday : m_crText);
+        CString strLabel;
+        strLabel.LoadString(s_nWeekdayIds[i]);
+        pDC->DrawText(strLabel, &rcLabel, s_nTextFormat);
+        OffsetRect(&rcLabel, cw, 0);
+    }
+}
+
+void AFCYueObj::DrawDays(CDC* pDC)
+{
+    POSITION pos = m_DayList.GetHeadPosition();
+    while (pos != nullptr) {
+        static_cast<AFCDayObj*>(m_DayList.GetNext(pos))->Draw(pDC);
+    }
+}

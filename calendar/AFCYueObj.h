@@ -8,6 +8,8 @@
 #include "platform/core/CObject.h"
 #include "platform/core/WinDef.h"
 
+class CDC;
+
 class AFCYueObj : public CObject {
     DECLARE_SERIAL(AFCYueObj)
 public:
@@ -34,7 +36,9 @@ public:
     // 0 = Sunday .. 6 = Saturday.
     int GetFirstWeekday() const;
 
-    // Drawing: Draw.
+    // Paints background, title, weekday row and every cell. Leaves the caller's font
+    // selected, black text and opaque mode.
+    void Draw(CDC* pDC);
 
     int m_nYear;
     int m_nMonth;  // 0 = January
@@ -64,4 +68,8 @@ private:
     // Sets m_nCellHeight and m_nCellWidth from m_rcBounds; 0 where there are no rows or columns.
     void ComputeCellSize();
     void AddDayCell(const RECT& rcCell, int nDay, int nColumn, BOOL bOddRow);
+    void SetTitleRects();
+    void DrawTitle(CDC* pDC);
+    void DrawWeekdayRow(CDC* pDC);
+    void DrawDays(CDC* pDC);
 };
