@@ -56,11 +56,11 @@ void Paint(HWND hWnd)
     HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(GetSysColor(IsWindowEnabled(hWnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    std::string strText = AfxStripMnemonic(hWnd->strText, nullptr);
     CRect rcText = rcClient;
     if (bPushed)
         rcText.OffsetRect(1, 1);
-    dc.DrawText(strText.c_str(), static_cast<int>(strText.size()), &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    dc.DrawText(hWnd->strText.c_str(), static_cast<int>(hWnd->strText.size()), &rcText,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     ::SelectObject(dc.m_hDC, hOld);
     if (GetFocus() == hWnd) {
         CRect rcFocus = rcClient;

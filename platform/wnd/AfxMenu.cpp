@@ -90,19 +90,8 @@ int ItemFromPoint(HWND hPopup, POINT pt)
 
 void DrawItemText(CDC& dc, const AFX_MENUITEM& item, const RECT& rc)
 {
-    int nMnemonic = -1;
-    std::string strText = AfxStripMnemonic(item.strText, &nMnemonic);
-    TEXTMETRIC tm = {};
-    dc.GetTextMetrics(&tm);
-    int x = rc.left + kTextLeft;
-    int y = rc.top + (rc.bottom - rc.top - tm.tmHeight) / 2;
-    dc.TextOut(x, y, strText.c_str(), static_cast<int>(strText.size()));
-    if (nMnemonic < 0)
-        return;
-    CSize before = dc.GetTextExtent(strText.c_str(), nMnemonic);
-    CSize ch = dc.GetTextExtent(strText.c_str() + nMnemonic, 1);
-    CRect rcLine(x + before.cx, y + tm.tmAscent + 1, x + before.cx + ch.cx, y + tm.tmAscent + 2);
-    dc.FillSolidRect(&rcLine, dc.GetTextColor());
+    CRect rcText(rc.left + kTextLeft, rc.top, rc.right - kTextRight, rc.bottom);
+    dc.DrawText(item.strText.c_str(), static_cast<int>(item.strText.size()), &rcText, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 }
 
 void PaintPopup(HWND hPopup)

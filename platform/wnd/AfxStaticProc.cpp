@@ -25,7 +25,7 @@ HBRUSH AskColours(HWND hWnd, HDC hDC)
 
 UINT TextFormat(DWORD dwStyle)
 {
-    UINT nFormat = DT_EXPANDTABS | DT_NOPREFIX;
+    UINT nFormat = DT_EXPANDTABS | ((dwStyle & SS_NOPREFIX) ? DT_NOPREFIX : 0u);
     switch (dwStyle & SS_TYPEMASK) {
     case SS_CENTER: nFormat |= DT_CENTER | DT_WORDBREAK; break;
     case SS_RIGHT: nFormat |= DT_RIGHT | DT_WORDBREAK; break;
@@ -46,9 +46,8 @@ void PaintText(HWND hWnd, CDC& dc, const CRect& rc)
     HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont);
     if (!IsWindowEnabled(hWnd))
         dc.SetTextColor(GetSysColor(COLOR_GRAYTEXT));
-    std::string strText = (hWnd->dwStyle & SS_NOPREFIX) ? hWnd->strText : AfxStripMnemonic(hWnd->strText, nullptr);
     CRect rcText = rc;
-    dc.DrawText(strText.c_str(), static_cast<int>(strText.size()), &rcText, TextFormat(hWnd->dwStyle));
+    dc.DrawText(hWnd->strText.c_str(), static_cast<int>(hWnd->strText.size()), &rcText, TextFormat(hWnd->dwStyle));
     ::SelectObject(dc.m_hDC, hOld);
 }
 
