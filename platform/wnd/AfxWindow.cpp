@@ -525,8 +525,8 @@ BOOL EnableWindow(HWND hWnd, BOOL bEnable)
         hWnd->dwStyle |= WS_DISABLED;
         AfxForgetWindowInput(hWnd);
     }
+    // Controls repaint themselves on WM_ENABLE; a disabled dialog looks the same.
     SendMessage(hWnd, WM_ENABLE, static_cast<WPARAM>(bEnable), 0);
-    InvalidateRect(hWnd, nullptr, TRUE);
     return bWasDisabled;
 }
 
