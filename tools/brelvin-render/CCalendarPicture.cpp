@@ -1,0 +1,96 @@
+#include "tools/brelvin-render/CCalendarPicture.h"
+
+#include "calendarwnd/CMemDC.h"
+#include "platform/gdi/AfxGdi.h"
+
+namespace {
+
+const int kStartYear = 2000;
+const CRect kFirstBounds(0, 0, 400, 400);
+
+// The calendar window's six-colour set, which it copies into its year calendar.
+void CopyWindowColors(AFCYearObj& year)
+{
+    year.m_crBack = 0xFFFFFF;
+    year.m_crText = 0x000000;
+    year.m_crFrame = CCalendarPicture::kFrameColor;
+    year.m_crTitleBack = GetSysColor(COLOR_ACTIVECAPTION);
+    year.m_crTitleText = 0xFFFFFF;
+    year.m_crWeekBack = GetSysColor(COLOR_INFOBK);
+}
+
+}  // namespace
+
+CCalendarPicture::CCalendarPicture(int cx, int cy)
+    : m_rcClient(0, 0, cx, cy), m_pOldBitmap(nullptr), m_pYearObj(nullptr)
+{
+    m_dcClient.CreateCompatibleDC(nullptr);
+    m_bmClient.CreateCompatibleBitmap(&m_dcClient, cx, cy);
+    m_pOldBitmap = m_dcClient.SelectObject(&m_bmClient);
+    m_pYearObj = new AFCYearObj(kStartYear, kFirstBounds);
+    CopyWindowColors(*m_pYearObj);
+    // The window is created with the outer size, border included; the dialog then sets
+    // the year, which lays the panels out for that size.
+    m_pYearObj->m_rcBounds = CRect(0, 0, cx + 2, cy + 2);
+    m_pYearObj->SetYear(kStartYear);
+    Paint();
+}
+
+CCalendarPicture::~CCalendarPicture()
+{
+    delete m_pYearObj;
+    if (m_pOldBitmap != nullptr) {
+        m_dcClient.SelectObject(m_pOldBitmap);
+    }
+}
+
+void CCalendarPicture::ChangeYear(int nYear)
+{
+    m_pYearObj->SetYear(nYear);
+    Paint();
+}
+
+AFCDayObj* CCalendarPicture::ClickDay(int nYear, int nMonth, int nDay)
+{
+    AFCDayObj* pDay = FindDay(nYear, nMonth, nDay);
+    if (pDay == nullptr) {
+        return nullptr;
+    }
+    CRect rcVisible;
+    if (!rcVisible.IntersectRect(&pDay->m_rcCell, m_rcClient)) {
+        return nullptr;
+    }
+    const POINT pt = rcVisible.CenterPoint();
+    AFCDayObj* pHit = m_pYearObj->HitTestDay(&pt);
+    if (pHit != nullptr) {
+        Paint();
+    }
+    return pHit;
+}
+
+void CCalendarPicture::Paint()
+{
+    CMemDC dc(&m_dcClient);
+    dc.FillSolidRect(m_rcClient, kFrameColor);
+    m_pYearObj->m_rcBounds = m_rcClient;
+    m_pYearObj->Draw(&dc);
+}
+
+AFCDayObj* CCalendarPicture::FindDay(int nYear, int nMonth, int nDay) const
+{
+    POSITION pos = m_pYearObj->m_MonthList.GetHeadPosition();
+    while (pos != nullptr) {
+        const AFCYueObj* pMonth = m_pYearObj->m_MonthList.GetNext(pos);
+        if (pMonth->m_nYear != nYear || pMonth->m_nMonth != nMonth - 1) {
+            continue;
+        }
+        POSITION posDay = pMonth->m_DayList.GetHeadPosition();
+        while (posDay != nullptr) {
+            AFCDayObj* pDay = static_cast<AFCDayObj*>(pMonth->m_DayList.GetNext(posDay));
+            if (pDay->m_nDay == nDay) {
+                return pDay;
+            }
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,50 @@
+// The calendar window's client area, painted off-screen exactly as the window paints it.
+// It starts in the state the program shows at start-up; year changes and day clicks
+// then follow the window's own steps.
+#pragma once
+
+#include <cstdint>
+
+#include "calendar/AFCDayObj.h"
+#include "calendar/AFCYearObj.h"
+#include "platform/core/CRect.h"
+#include "platform/gdi/CBitmap.h"
+#include "platform/gdi/CDC.h"
+
+class CCalendarPicture {
+public:
+    // The frame colour the calendar window fills its client area with.
+    static constexpr COLORREF kFrameColor = 0x474747;
+
+    // Start-up for a client area cx by cy: year 2000 laid out for the window's outer
+    // size (one border pixel more on each side), then the first paint.
+    CCalendarPicture(int cx, int cy);
+    ~CCalendarPicture();
+    CCalendarPicture(const CCalendarPicture&) = delete;
+    CCalendarPicture& operator=(const CCalendarPicture&) = delete;
+
+    // As a click on "-" or "+" that leads to nYear: panels laid out for the bounds of the
+    // last paint, then a paint.
+    void ChangeYear(int nYear);
+    // As a click inside the date's cell, then a paint. Null, and nothing changed, when the
+    // date has no cell in the picture.
+    AFCDayObj* ClickDay(int nYear, int nMonth, int nDay);
+    // The window's paint: frame fill, bounds = client rectangle, the calendar's Draw,
+    // all through an off-screen context on the client surface.
+    void Paint();
+
+    // Client pixels 0x00RRGGBB, top row first, Width() per row.
+    const uint32_t* GetPixels() const { return m_bmClient.GetBits(); }
+    int Width() const { return m_rcClient.Width(); }
+    int Height() const { return m_rcClient.Height(); }
+    AFCYearObj& GetYearObj() { return *m_pYearObj; }
+
+private:
+    AFCDayObj* FindDay(int nYear, int nMonth, int nDay) const;
+
+    CRect m_rcClient;
+    CDC m_dcClient;
+    CBitmap m_bmClient;
+    CBitmap* m_pOldBitmap;
+    AFCYearObj* m_pYearObj;
+};

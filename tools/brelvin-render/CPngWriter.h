@@ -1,0 +1,15 @@
+// Writes pixels as a PNG file, all or nothing: the picture goes to a temporary file
+// beside the target, which is renamed over it only once it is complete.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/core/CString.h"
+#include "platform/core/WinDef.h"
+
+class CPngWriter {
+public:
+    // pPixels: cx * cy pixels 0x00RRGGBB, top row first. FALSE with the reason in
+    // strError when the file cannot be written; nothing is left behind then.
+    static BOOL Write(LPCTSTR lpszPathName, const uint32_t* pPixels, int cx, int cy, CString& strError);
+};

@@ -1,0 +1,33 @@
+// The command line of brelvin-render:
+//   brelvin-render [--year YEAR] [--select YYYY-MM-DD] [--size WIDTHxHEIGHT] OUTPUT.png
+#pragma once
+
+#include "platform/core/CString.h"
+#include "platform/core/WinDef.h"
+
+class CRenderOptions {
+public:
+    static constexpr int kDefaultWidth = 628;   // the running program's calendar
+    static constexpr int kDefaultHeight = 499;
+    static constexpr int kMaxSide = 8192;       // a 64-megapixel picture at most
+    static constexpr int kFirstYear = 1584;     // the calendar never shows an earlier year
+    static constexpr int kLastYear = 999999;    // keeps the date arithmetic in range
+
+    // FALSE with a one-line reason in strError when the command line is refused.
+    BOOL Parse(int argc, const char* const* argv, CString& strError);
+
+    BOOL m_bYear = FALSE;
+    int m_nYear = 0;
+    BOOL m_bSelect = FALSE;
+    int m_nSelYear = 0;
+    int m_nSelMonth = 0;  // 1..12
+    int m_nSelDay = 0;
+    int m_nWidth = kDefaultWidth;
+    int m_nHeight = kDefaultHeight;
+    CString m_strOutput;
+
+private:
+    BOOL ParseYear(const char* psz, CString& strError);
+    BOOL ParseDate(const char* psz, CString& strError);
+    BOOL ParseSize(const char* psz, CString& strError);
+};

@@ -1,0 +1,5 @@
+// brelvin-render: the calendar window's picture as a PNG file. Exit codes: 0 written,
+// 1 the output could not be written, 2 the command line was refused (nothing written).
+#pragma once
+
+int RenderMain(int argc, const char* const* argv);
