@@ -121,12 +121,13 @@ INT_PTR AfxRunModalSteps(CDialog& dlg, std::vector<std::function<void()>> steps)
     size_t nNext = 0;
     AfxSetIdleHook([&]() -> BOOL {
         if (nNext >= steps.size()) {
-            dlg.EndDialog(-2);
+            AfxEndModalLoops(-2);
             return FALSE;
         }
         steps[nNext++]();
-        // A step that queued nothing still wants the next step to run.
-        return nNext < steps.size();
+        // Called again at once: a step that queued nothing still wants the next one,
+        // and after the last one the loops must end.
+        return TRUE;
     });
     INT_PTR nResult = dlg.DoModal();
     AfxSetIdleHook(nullptr);

@@ -35,9 +35,12 @@ COLORREF AfxGetScreenPixel(HWND hWnd, POINT ptClient);
 // TRUE to be called again at once. An empty function removes it.
 void AfxSetIdleHook(std::function<BOOL()> fnHook);
 
+// Ends every running modal loop with nResult: open menus close, dialogs end.
+void AfxEndModalLoops(int nResult);
+
 // Runs dlg.DoModal() and, each time its loop (or a loop nested in it, such as another
-// dialog or a menu) is idle, the next step. When the steps are used up and the dialog
-// still runs, it is ended with -2. Returns what DoModal returned.
+// dialog or a menu) is idle, the next step. When the steps are used up, every modal
+// loop still running ends (dialogs with -2). Returns what DoModal returned.
 INT_PTR AfxRunModalSteps(CDialog& dlg, std::vector<std::function<void()>> steps);
 
 // The popup of the menu being tracked, or null.

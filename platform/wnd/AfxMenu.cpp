@@ -361,6 +361,12 @@ BOOL AfxTrackSystemMenu(HWND hWnd, POINT ptScreen, BOOL bKeyboard)
     return nID != 0;
 }
 
+void AfxCancelMenu()
+{
+    if (g_pTrack != nullptr)
+        Finish(0);
+}
+
 HWND AfxGetMenuPopup() { return g_pTrack != nullptr ? g_pTrack->hPopup : nullptr; }
 
 LRESULT AfxMenuPopupProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)

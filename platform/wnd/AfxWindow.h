@@ -121,6 +121,8 @@ LRESULT AfxMenuPopupProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 BOOL AfxTrackSystemMenu(HWND hWnd, POINT ptScreen, BOOL bKeyboard);
 // The popup window of the menu being tracked, or null.
 HWND AfxGetMenuPopup();
+// Closes the menu being tracked, if any, as if it was cancelled.
+void AfxCancelMenu();
 void AfxSetSystemIcons(HWND hWnd);
 
 // The next message for a modal loop; runs the application's idle work whenever the

@@ -1,10 +1,20 @@
 #include "platform/wnd/CDialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/core/AfxResource.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+namespace {
+
+// The dialogs whose modal loops run now, innermost last.
+std::vector<CDialog*> g_modalLoops;
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -73,6 +83,7 @@ INT_PTR CDialog::DoModal()
 
 int CDialog::RunModalLoop()
 {
+    g_modalLoops.push_back(this);
     while (!m_bEndModal) {
         MSG msg;
         if (!AfxPumpModalMessage(&msg, &m_bEndModal)) {
@@ -85,7 +96,15 @@ int CDialog::RunModalLoop()
             ::DispatchMessage(&msg);
         }
     }
+    g_modalLoops.erase(std::remove(g_modalLoops.begin(), g_modalLoops.end(), this), g_modalLoops.end());
     return m_nModalResult;
+}
+
+void AfxEndModalLoops(int nResult)
+{
+    AfxCancelMenu();
+    for (CDialog* pDialog : g_modalLoops)
+        pDialog->EndModalLoop(nResult);
 }
 
 void CDialog::EndModalLoop(int nResult)

@@ -188,6 +188,13 @@ TEST_F(DialogTest, OwnerIsDisabledWhileAnotherDialogRuns)
     EXPECT_EQ(nResult, IDOK);
 }
 
+TEST_F(DialogTest, RunningOutOfStepsEndsNestedDialogsToo)
+{
+    INT_PTR nResult = RunModal(m_dlg, {[&]() { m_dlg.PostMessage(WM_USER + 7); }, []() {}});
+    EXPECT_EQ(m_dlg.m_nInnerResult, -2);
+    EXPECT_EQ(nResult, -2);
+}
+
 TEST_F(DialogTest, DialogBackgroundIsTheFaceColourAndTheFrameStaysHidden)
 {
     COLORREF crInside = CLR_INVALID;

@@ -136,3 +136,20 @@ TEST_F(MenuTest, ClickOutsideThePopupCancelsIt)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DriverTest, RunningOutOfStepsEndsAnOpenMenuAndTheDialog)
+{
+    CMenuDlg dlg;
+    BOOL bOpen = FALSE;
+    INT_PTR nResult = AfxRunModalSteps(dlg, {[&]() { AfxSimulateClick(dlg.m_hWnd, Pt(20, 20), AFX_BUTTON_RIGHT); },
+                                             [&]() { bOpen = AfxGetTrackedMenuWindow() != nullptr; }});
+    EXPECT_TRUE(bOpen);
+    EXPECT_EQ(nResult, -2);
+    EXPECT_EQ(AfxGetTrackedMenuWindow(), nullptr);
+    EXPECT_TRUE(dlg.m_commands.empty());
+    DestroyAllWindows();
+}
+
+}  // namespace
