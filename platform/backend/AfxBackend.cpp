@@ -141,6 +141,12 @@ void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow)
     delete pWindow;
 }
 
+void AfxBackendSetOwner(AFX_OSWINDOW* pWindow, AFX_OSWINDOW* pOwner)
+{
+    if (pWindow != nullptr && pOwner != nullptr)
+        SDL_SetWindowModalFor(pWindow->pSdl, pOwner->pSdl);
+}
+
 void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow)
 {
     if (bShow)

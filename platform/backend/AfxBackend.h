@@ -63,6 +63,8 @@ void AfxBackendTerm();
 #define AFX_POS_CENTERED (-0x7FFF)
 AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, BOOL bPopup = FALSE);
 void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow);
+// An owned window: kept above its owner by the window manager and out of the taskbar.
+void AfxBackendSetOwner(AFX_OSWINDOW* pWindow, AFX_OSWINDOW* pOwner);
 void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow);
 void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle);
 void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy);

@@ -93,6 +93,8 @@ BOOL CreateOsWindow(HWND hWnd)
                                        AfxIsPopupWindow(hWnd));
     if (hWnd->pOs == nullptr)
         return FALSE;
+    if (hWnd->hOwner != nullptr && (hWnd->dwExStyle & WS_EX_APPWINDOW) == 0)
+        AfxBackendSetOwner(hWnd->pOs, hWnd->hOwner->pOs);
     AfxResizeBackBuffer(hWnd);
     return TRUE;
 }
