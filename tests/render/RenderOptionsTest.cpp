@@ -1,0 +1,102 @@
+// The render tool's command line: what it accepts and what it refuses.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/brelvin-render/CRenderOptions.h"
+
+namespace {
+
+struct PARSED {
+    BOOL bOk;
+    CRenderOptions options;
+    CString strError;
+};
+
+PARSED Parse(std::vector<const char*> args)
+{
+    args.insert(args.begin(), "brelvin-render");
+    PARSED p;
+    p.bOk = p.options.Parse(static_cast<int>(args.size()), args.data(), p.strError);
+    return p;
+}
+
+TEST(RenderOptions, DefaultsAreTheRunningProgramsCalendar)
+{
+    PARSED p = Parse({"out.png"});
+    ASSERT_TRUE(p.bOk) << p.strError;
+    EXPECT_FALSE(p.options.m_bYear);
+    EXPECT_FALSE(p.options.m_bSelect);
+    EXPECT_EQ(p.options.m_nWidth, 628);
+    EXPECT_EQ(p.options.m_nHeight, 499);
+    EXPECT_EQ(p.options.m_strOutput, "out.png");
+}
+
+TEST(RenderOptions, EveryOptionInAnyOrder)
+{
+    PARSED p = Parse({"--size", "1600x1200", "year.png", "--select", "2027-03-05", "--year", "2027"});
+    ASSERT_TRUE(p.bOk) << p.strError;
+    EXPECT_TRUE(p.options.m_bYear);
+    EXPECT_EQ(p.options.m_nYear, 2027);
+    EXPECT_TRUE(p.options.m_bSelect);
+    EXPECT_EQ(p.options.m_nSelYear, 2027);
+    EXPECT_EQ(p.options.m_nSelMonth, 3);
+    EXPECT_EQ(p.options.m_nSelDay, 5);
+    EXPECT_EQ(p.options.m_nWidth, 1600);
+    EXPECT_EQ(p.options.m_nHeight, 1200);
+    EXPECT_EQ(p.options.m_strOutput, "year.png");
+}
+
+TEST(RenderOptions, LimitsThatAreStillAccepted)
+{
+    EXPECT_TRUE(Parse({"--year", "1584", "a.png"}).bOk);
+    EXPECT_TRUE(Parse({"--year", "999999", "a.png"}).bOk);
+    EXPECT_TRUE(Parse({"--size", "1x1", "a.png"}).bOk);
+    EXPECT_TRUE(Parse({"--size", "8192x8192", "a.png"}).bOk);
+    EXPECT_TRUE(Parse({"--select", "2000-02-29", "a.png"}).bOk);
+    EXPECT_TRUE(Parse({"--select", "1900-2-28", "a.png"}).bOk);
+}
+
+TEST(RenderOptions, RefusalsComeWithAOneLineReason)
+{
+    const std::vector<std::vector<const char*>> refused = {
+        {},
+        {"--year", "1583", "a.png"},
+        {"--year", "1000000", "a.png"},
+        {"--year", "-2000", "a.png"},
+        {"--year", "20x0", "a.png"},
+        {"--year", "99999999999999", "a.png"},
+        {"a.png", "--year"},
+        {"--select", "2000-02-30", "a.png"},
+        {"--select", "1900-02-29", "a.png"},
+        {"--select", "2000-13-01", "a.png"},
+        {"--select", "2000-00-10", "a.png"},
+        {"--select", "2000-01-00", "a.png"},
+        {"--select", "2000/01/01", "a.png"},
+        {"--select", "2000-01-01x", "a.png"},
+        {"--size", "0x10", "a.png"},
+        {"--size", "10x0", "a.png"},
+        {"--size", "8193x10", "a.png"},
+        {"--size", "10x8193", "a.png"},
+        {"--size", "10", "a.png"},
+        {"--size", "10X10", "a.png"},
+        {"--size", "-10x10", "a.png"},
+        {"--frobnicate", "a.png"},
+        {"--year=2027", "a.png"},
+        {"-", "a.png"},
+        {"a.png", "b.png"},
+    };
+    for (const auto& args : refused) {
+        PARSED p = Parse(args);
+        std::string strArgs;
+        for (const char* psz : args) {
+            strArgs += std::string(psz) + " ";
+        }
+        EXPECT_FALSE(p.bOk) << strArgs;
+        EXPECT_FALSE(p.strError.IsEmpty()) << strArgs;
+        EXPECT_EQ(p.strError.Find('\n'), -1) << strArgs;
+    }
+}
+
+}  // namespace

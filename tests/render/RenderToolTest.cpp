@@ -1,0 +1,181 @@
+// brelvin-render run as a real process: the pictures it writes, its refusals and an
+// output it cannot write.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/render/RenderTestSupport.h"
+#include "tools/brelvin-render/CCalendarPicture.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+
+class RenderTool : public ::testing::Test {
+protected:
+    // Runs the tool and expects a picture in name.
+    PICTURE Render(const std::vector<std::string>& options, const std::string& name)
+    {
+        std::vector<std::string> args = options;
+        args.push_back(m_folder.Path(name));
+        const TOOL_RESULT r = RunTool(m_folder, args);
+        EXPECT_EQ(r.nExitCode, 0) << r.strError;
+        EXPECT_EQ(r.strError, "");
+        return ReadPng(m_folder.Path(name));
+    }
+
+    // Pixels that differ, as their bounding box.
+    static CRect DiffBox(const PICTURE& a, const PICTURE& b)
+    {
+        CRect rc;
+        for (int y = 0; y < a.cy; ++y) {
+            for (int x = 0; x < a.cx; ++x) {
+                if (a.At(x, y) != b.At(x, y)) {
+                    rc = rc.IsRectEmpty() ? CRect(x, y, x + 1, y + 1)
+                                          : CRect(std::min<int>(rc.left, x), std::min<int>(rc.top, y),
+                                                  std::max<int>(rc.right, x + 1), std::max<int>(rc.bottom, y + 1));
+                }
+            }
+        }
+        return rc;
+    }
+
+    TempFolder m_folder;
+};
+
+TEST_F(RenderTool, StartUpPictureIsTheWindowsFirstPaint)
+{
+    const PICTURE pic = Render({}, "start.png");
+    ASSERT_EQ(pic.cx, 628);
+    ASSERT_EQ(pic.cy, 499);
+    CCalendarPicture expected(628, 499);
+    const uint32_t* pExpected = expected.GetPixels();
+    EXPECT_TRUE(std::equal(pic.pixels.begin(), pic.pixels.end(), pExpected));
+    EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"start.png"}));
+}
+
+TEST_F(RenderTool, StartUpAndYearChangedPicturesFollowTheirLayouts)
+{
+    const PICTURE start = Render({}, "start.png");
+    const PICTURE changed = Render({"--year", "2000"}, "changed.png");
+    ASSERT_EQ(changed.cx, 628);
+    const COLORREF crTitle = GetSysColor(COLOR_ACTIVECAPTION);
+    const std::vector<CRect> startBars = TitleBarsFor(CRect(0, 0, 630, 501));
+    const std::vector<CRect> changedBars = TitleBarsFor(CRect(0, 0, 628, 499));
+    // February's title bar starts one pixel further left after the year change.
+    ASSERT_EQ(startBars[1].left, changedBars[1].left + 1);
+    const int y = startBars[1].top + 1;
+    EXPECT_EQ(start.At(startBars[1].left, y), crTitle);
+    EXPECT_EQ(start.At(changedBars[1].left, y), kWhite);
+    EXPECT_EQ(changed.At(changedBars[1].left, y), crTitle);
+    // December's title bar reaches the client area's last column at start-up only.
+    ASSERT_GE(startBars[11].right, 628);
+    EXPECT_EQ(start.At(627, startBars[11].top + 1), crTitle);
+    EXPECT_EQ(changed.At(627, changedBars[11].top + 1), kWhite);
+}
+
+TEST_F(RenderTool, OtherYearShowsItsOwnMonths)
+{
+    const PICTURE a = Render({"--year", "2000"}, "a.png");
+    const PICTURE b = Render({"--year", "2027"}, "b.png");
+    // Same layout, other year: the title bars stay, the header and the days change.
+    const CRect rcDiff = DiffBox(a, b);
+    EXPECT_LT(rcDiff.top, 25);
+    EXPECT_GT(rcDiff.bottom, 400);
+    for (const CRect& rc : TitleBarsFor(CRect(0, 0, 628, 499))) {
+        EXPECT_EQ(b.At(rc.left, rc.top), GetSysColor(COLOR_ACTIVECAPTION));
+    }
+}
+
+TEST_F(RenderTool, SelectedDayIsHighlightedWhereItsDateFalls)
+{
+    struct {
+        std::vector<std::string> options;
+        CRect rcLayout;
+        int nYear;
+    } const cases[] = {
+        {{}, CRect(0, 0, 630, 501), 2000},
+        {{"--year", "2027"}, CRect(0, 0, 628, 499), 2027},
+    };
+    for (const auto& c : cases) {
+        const PICTURE plain = Render(c.options, "plain.png");
+        std::vector<std::string> options = c.options;
+        const std::string strDate = std::to_string(c.nYear) + "-03-15";
+        options.insert(options.end(), {"--select", strDate});
+        const PICTURE selected = Render(options, "selected.png");
+
+        const CRect rcCell = CellFor(c.rcLayout, c.nYear, 3, 15);
+        EXPECT_EQ(DiffBox(plain, selected), rcCell) << strDate;
+        EXPECT_EQ(selected.At(rcCell.left, rcCell.top), GetSysColor(COLOR_HIGHLIGHT));
+        // Light digits on the dark highlight (their edges are blended).
+        int nLight = 0;
+        for (int y = rcCell.top; y < rcCell.bottom; ++y) {
+            for (int x = rcCell.left; x < rcCell.right; ++x) {
+                const COLORREF cr = selected.At(x, y);
+                nLight += GetRValue(cr) > 0xC0 && GetGValue(cr) > 0xC0 && GetBValue(cr) > 0xC0 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(nLight, 0) << strDate;
+    }
+}
+
+TEST_F(RenderTool, SizesFromOnePixelUp)
+{
+    const PICTURE dot = Render({"--size", "1x1"}, "dot.png");
+    EXPECT_EQ(dot.cx, 1);
+    EXPECT_EQ(dot.cy, 1);
+    const PICTURE big = Render({"--size", "1600x1200", "--year", "2027"}, "big.png");
+    EXPECT_EQ(big.cx, 1600);
+    EXPECT_EQ(big.cy, 1200);
+    EXPECT_EQ(big.At(1599, 0), RGB(0x47, 0x47, 0x47));
+}
+
+TEST_F(RenderTool, RefusalsWriteNothingAndExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> refused = {
+        {"--year", "1583", "out.png"},
+        {"--year", "soon", "out.png"},
+        {"--select", "2000-02-30", "out.png"},
+        {"--select", "2001-01-01", "out.png"},                    // another year
+        {"--size", "10x10", "--select", "2000-01-01", "out.png"},  // no room for cells
+        {"--size", "0x10", "out.png"},
+        {"--size", "100000x100000", "out.png"},
+        {"--colour", "red", "out.png"},
+        {"out.png", "--year"},
+        {},
+    };
+    for (const auto& args : refused) {
+        std::vector<std::string> full;
+        for (const std::string& s : args) {
+            full.push_back(s == "out.png" ? m_folder.Path(s) : s);
+        }
+        const TOOL_RESULT r = RunTool(m_folder, full);
+        const std::string strArgs = testing::PrintToString(args);
+        EXPECT_EQ(r.nExitCode, 2) << strArgs;
+        ASSERT_FALSE(r.strError.empty()) << strArgs;
+        EXPECT_EQ(r.strError.find('\n'), r.strError.size() - 1) << strArgs << r.strError;
+        EXPECT_TRUE(m_folder.Entries().empty()) << strArgs;
+    }
+}
+
+TEST_F(RenderTool, UnwritableOutputExitsWithOneAndLeavesNoFile)
+{
+    std::filesystem::create_directory(m_folder.Path("taken"));
+    for (const std::string& strOut : {m_folder.Path("missing/out.png"), m_folder.Path("taken")}) {
+        const TOOL_RESULT r = RunTool(m_folder, {strOut});
+        EXPECT_EQ(r.nExitCode, 1) << strOut;
+        EXPECT_NE(r.strError.find(strOut), std::string::npos) << r.strError;
+        EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"taken"})) << strOut;
+        EXPECT_TRUE(std::filesystem::is_empty(m_folder.Path("taken")));
+    }
+}
+
+TEST_F(RenderTool, ExistingFileIsReplacedWhole)
+{
+    TempFolder::WriteFile(m_folder.Path("out.png"), "old content");
+    const PICTURE pic = Render({"--size", "40x30"}, "out.png");
+    EXPECT_EQ(pic.cx, 40);
+    EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"out.png"}));
+}
+
+}  // namespace
