@@ -41,3 +41,9 @@
 #define IDS_WED 1018
 #define IDS_FRI 1019
 #define IDS_SAT 1020
+
+// Version information
+#define VS_VERSION_INFO 1
+
+// The maker's web page: the link text of the About box and the address of both links.
+#define BRELVIN_WEB_ADDRESS "https://www.brelvin.example/"

@@ -1,0 +1,17 @@
+// The application object: runs the main dialog modally and ends with it.
+#pragma once
+
+#include "platform/wnd/CWinApp.h"
+
+class CBrelvinApp : public CWinApp {
+public:
+    CBrelvinApp();
+    ~CBrelvinApp() override;
+
+    BOOL InitInstance() override;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CBrelvinApp theApp;

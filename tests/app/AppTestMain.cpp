@@ -1,0 +1,21 @@
+// The tests' own main(): opens the (dummy) display through the framework first.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/wnd/CWinApp.h"
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
+    const char* pszError = nullptr;
+    if (!AfxWinInit(argc, argv, &pszError)) {
+        std::fprintf(stderr, "test_app: %s\n", pszError);
+        return 1;
+    }
+    int nResult = RUN_ALL_TESTS();
+    AfxWinTerm();
+    return nResult;
+}

@@ -1,0 +1,223 @@
+// The main dialog as the user meets it: the keys and buttons that end it, the system
+// menu and its About entry, the icons, the icon drawn when minimized, the calendar
+// window gone with the dialog, and the application object running it all.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/CBrelvinApp.h"
+#include "tests/app/AppTestSupport.h"
+
+namespace {
+
+class MainDlgTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        theApp.m_pMainWnd = nullptr;
+        DestroyAllWindows();
+    }
+    void Key(UINT nVirtKey, UINT nFlags = 0) { AfxSimulateKey(m_dlg.m_hWnd, nVirtKey, nFlags); }
+
+    CProbeDlg m_dlg;
+};
+
+// The caption of the window that has the keyboard.
+std::string ActiveCaption()
+{
+    HWND hFocus = ::GetFocus();
+    if (hFocus == nullptr)
+        return "";
+    CString strCaption;
+    CWnd::FromHandle(::GetTopLevelWindow(hFocus))->GetWindowText(strCaption);
+    return static_cast<LPCTSTR>(strCaption);
+}
+
+TEST_F(MainDlgTest, EnterEndsWithOk)
+{
+    EXPECT_EQ(RunModal(m_dlg, {[&]() { Key(VK_RETURN); }}), IDOK);
+}
+
+TEST_F(MainDlgTest, EscapeAndTheCloseButtonEndWithCancel)
+{
+    EXPECT_EQ(RunModal(m_dlg, {[&]() { Key(VK_ESCAPE); }}), IDCANCEL);
+    CProbeDlg second;
+    EXPECT_EQ(RunModal(second, {[&]() { AfxSimulateClose(second.m_hWnd); }}), IDCANCEL);
+}
+
+TEST_F(MainDlgTest, OkAndCancelButtonsEndTheDialog)
+{
+    EXPECT_EQ(RunModal(m_dlg, {[&]() { AfxSimulateClick(m_dlg.GetDlgItem(IDOK)->m_hWnd, CPoint(5, 5)); }}), IDOK);
+    CProbeDlg second;
+    EXPECT_EQ(RunModal(second, {[&]() { AfxSimulateClick(second.GetDlgItem(IDCANCEL)->m_hWnd, CPoint(5, 5)); }}),
+              IDCANCEL);
+}
+
+TEST_F(MainDlgTest, SystemMenuEndsWithASeparatorAndTheAboutEntry)
+{
+    std::vector<std::string> tail;
+    RunModal(m_dlg, {[&]() {
+        CMenu* pMenu = m_dlg.GetSystemMenu(FALSE);
+        int nCount = pMenu->GetMenuItemCount();
+        for (int i = nCount >= 2 ? nCount - 2 : 0; i < nCount; ++i) {
+            const UINT nPos = static_cast<UINT>(i);
+            if (pMenu->GetMenuState(nPos, MF_BYPOSITION) & MF_SEPARATOR) {
+                tail.push_back("separator");
+                continue;
+            }
+            CString strText;
+            pMenu->GetMenuString(nPos, strText, MF_BYPOSITION);
+            tail.push_back(std::string(strText) + " " + std::to_string(pMenu->GetMenuItemID(i)));
+        }
+        m_dlg.EndDialog(IDOK);
+    }});
+    EXPECT_EQ(tail, (std::vector<std::string>{"separator", "&About Brelvin... 16"}));
+}
+
+TEST_F(MainDlgTest, SystemCommands16To31OpenTheAboutBoxAnd32DoesNot)
+{
+    theApp.m_pMainWnd = &m_dlg;
+    std::vector<std::string> seen;
+    std::vector<std::function<void()>> steps;
+    for (UINT nID = 16; nID <= 32; ++nID) {
+        steps.push_back([&, nID]() { m_dlg.SendMessage(WM_SYSCOMMAND, nID, 0); });
+        // Runs inside the About box's own loop while it is open.
+        steps.push_back([&]() {
+            seen.push_back(ActiveCaption());
+            if (seen.back() != "Brelvin")
+                AfxSimulateKey(::GetFocus(), VK_ESCAPE);
+        });
+    }
+    steps.push_back([&]() { m_dlg.EndDialog(IDOK); });
+    EXPECT_EQ(RunModal(m_dlg, steps), IDOK);
+    std::vector<std::string> expected(16, "About Brelvin");
+    expected.push_back("Brelvin");
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(MainDlgTest, AboutEntryChosenFromTheOpenedSystemMenuOpensTheAboutBox)
+{
+    theApp.m_pMainWnd = &m_dlg;
+    std::string strInside, strAfter;
+    RunModal(m_dlg, {[&]() { Key(VK_SPACE, AFX_KEY_ALT); },
+                     [&]() {
+                         HWND hPopup = AfxGetTrackedMenuWindow();
+                         ASSERT_NE(hPopup, nullptr);
+                         AfxSimulateKey(hPopup, 'A');
+                     },
+                     [&]() {
+                         strInside = ActiveCaption();
+                         AfxSimulateKey(::GetFocus(), VK_RETURN);
+                     },
+                     [&]() {
+                         strAfter = ActiveCaption();
+                         m_dlg.EndDialog(IDOK);
+                     }});
+    EXPECT_EQ(strInside, "About Brelvin");
+    EXPECT_EQ(strAfter, "Brelvin");
+}
+
+TEST_F(MainDlgTest, IconOfBothSizesIsSetAndGivenWhileDragging)
+{
+    HICON hBig = nullptr, hSmall = nullptr, hDrag = nullptr;
+    RunModal(m_dlg, {[&]() {
+        hBig = m_dlg.GetIcon(TRUE);
+        hSmall = m_dlg.GetIcon(FALSE);
+        hDrag = reinterpret_cast<HICON>(m_dlg.SendMessage(WM_QUERYDRAGICON));
+        m_dlg.EndDialog(IDOK);
+    }});
+    ASSERT_NE(m_dlg.Icon(), nullptr);
+    EXPECT_EQ(hBig, m_dlg.Icon());
+    EXPECT_EQ(hSmall, m_dlg.Icon());
+    EXPECT_EQ(hDrag, m_dlg.Icon());
+    EXPECT_EQ(m_dlg.Icon()->imageLarge.cx, 32);
+    EXPECT_EQ(m_dlg.Icon()->imageSmall.cx, 16);
+}
+
+// Minimizes the dialog with a client area of nSide x nSide and returns how many of the
+// icon's opaque pixels are found at (x, y) + their place in the icon.
+int IconPixelsFoundAt(int nSide, int x, int y, int* pnOpaque)
+{
+    CProbeDlg dlg;
+    int nFound = 0;
+    RunModal(dlg, {[&]() {
+                       // Only the dialog's own paint is looked at.
+                       dlg.Calendar()->ShowWindow(SW_HIDE);
+                       dlg.GetDlgItem(IDOK)->ShowWindow(SW_HIDE);
+                       dlg.GetDlgItem(IDCANCEL)->ShowWindow(SW_HIDE);
+                       dlg.GetDlgItem(IDC_HYPERLINK)->ShowWindow(SW_HIDE);
+                       dlg.SetWindowPos(nullptr, 0, 0, nSide, nSide, SWP_NOMOVE | SWP_NOZORDER);
+                       dlg.ShowWindow(SW_MINIMIZE);
+                   },
+                   [&]() {
+                       CRect rcClient;
+                       dlg.GetClientRect(&rcClient);
+                       EXPECT_EQ(rcClient, CRect(0, 0, nSide, nSide));
+                       EXPECT_TRUE(dlg.IsIconic());
+                       const AFX_ICON_IMAGE& image = dlg.Icon()->imageLarge;
+                       *pnOpaque = 0;
+                       for (int j = 0; j < image.cy; ++j) {
+                           for (int i = 0; i < image.cx; ++i) {
+                               uint32_t nArgb = image.bits[j * image.cx + i];
+                               if ((nArgb >> 24) != 0xFF)
+                                   continue;
+                               ++*pnOpaque;
+                               if (BufferPixel(&dlg, CPoint(x + i, y + j)) == (nArgb & 0xFFFFFF))
+                                   ++nFound;
+                           }
+                       }
+                       dlg.EndDialog(IDOK);
+                   }});
+    return nFound;
+}
+
+TEST(MinimizedDialog, DrawsTheIconCentredInItsClientArea)
+{
+    for (int nSide : {36, 35}) {
+        int nOpaque = 0;
+        EXPECT_EQ(IconPixelsFoundAt(nSide, 2, 2, &nOpaque), nOpaque) << nSide;
+        EXPECT_GT(nOpaque, 0);
+        // One pixel off in any direction no longer matches the whole icon.
+        EXPECT_LT(IconPixelsFoundAt(nSide, 1, 2, &nOpaque), nOpaque) << nSide;
+        EXPECT_LT(IconPixelsFoundAt(nSide, 3, 2, &nOpaque), nOpaque) << nSide;
+        EXPECT_LT(IconPixelsFoundAt(nSide, 2, 1, &nOpaque), nOpaque) << nSide;
+        EXPECT_LT(IconPixelsFoundAt(nSide, 2, 3, &nOpaque), nOpaque) << nSide;
+    }
+    DestroyAllWindows();
+}
+
+TEST_F(MainDlgTest, CalendarWindowIsGoneWithTheDialog)
+{
+    HWND hCalendar = nullptr;
+    RunModal(m_dlg, {[&]() {
+        hCalendar = m_dlg.Calendar()->m_hWnd;
+        m_dlg.EndDialog(IDOK);
+    }});
+    ASSERT_NE(hCalendar, nullptr);
+    EXPECT_FALSE(::IsWindow(hCalendar));
+    EXPECT_EQ(m_dlg.Calendar(), nullptr);
+}
+
+TEST_F(MainDlgTest, ApplicationRunsTheDialogAsItsMainWindowAndThenEnds)
+{
+    std::string strCaption;
+    BOOL bVisible = FALSE;
+    AfxSetIdleHook([&]() -> BOOL {
+        CWnd* pMain = AfxGetMainWnd();
+        if (pMain == nullptr || !pMain->IsWindowVisible())
+            return FALSE;
+        bVisible = TRUE;
+        CString strText;
+        pMain->GetWindowText(strText);
+        strCaption = static_cast<LPCTSTR>(strText);
+        AfxSimulateKey(pMain->m_hWnd, VK_ESCAPE);
+        AfxSetIdleHook(nullptr);
+        return FALSE;
+    });
+    EXPECT_FALSE(theApp.InitInstance());
+    AfxSetIdleHook(nullptr);
+    EXPECT_TRUE(bVisible);
+    EXPECT_EQ(strCaption, "Brelvin");
+}
+
+}  // namespace
