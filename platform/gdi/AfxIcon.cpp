@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <map>
 
 #include "platform/core/AfxResource.h"
 #include "platform/gdi/AfxDeviceContext.h"
@@ -136,6 +137,27 @@ HCURSOR AfxLoadSystemCursor(UINT nCursorId)
     return nullptr;
 }
 
+namespace {
+
+// Program icons loaded by id are shared, as resource icons are: loaded once, never freed,
+// so that callers need not (and cannot) destroy them.
+HICON SharedProgramIcon(UINT nID)
+{
+    static std::map<UINT, HICON>* s_pIcons = new std::map<UINT, HICON>;
+    auto it = s_pIcons->find(nID);
+    if (it != s_pIcons->end()) {
+        return it->second;
+    }
+    HICON hIcon = AfxLoadIcon(nID);
+    if (hIcon != nullptr) {
+        hIcon->bShared = TRUE;
+        (*s_pIcons)[nID] = hIcon;
+    }
+    return hIcon;
+}
+
+}  // namespace
+
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName)
 {
     if (!IS_INTRESOURCE(lpIconName)) {
@@ -145,7 +167,7 @@ HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName)
     if (hInstance == nullptr) {
         return lpIconName == IDI_APPLICATION ? ApplicationIcon() : nullptr;
     }
-    return AfxLoadIcon(nID);
+    return SharedProgramIcon(nID);
 }
 
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName)

@@ -72,7 +72,8 @@ HICON AfxCreateIconFromResource(const AFX_ICON_RES& res);
 HCURSOR AfxLoadSystemCursor(UINT nCursorId);
 
 // hInstance null: system cursors and icons by IDC_/IDI_ id; otherwise a program icon
-// by numeric id (cursors from the program are icons with a hotspot).
+// by numeric id, shared like a resource icon (cursors from the program are icons with a
+// hotspot, owned by the caller).
 HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
 HCURSOR LoadCursor(HINSTANCE hInstance, LPCTSTR lpCursorName);
 HICON CopyIcon(HICON hIcon);  // an independent copy, owned by the caller

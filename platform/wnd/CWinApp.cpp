@@ -161,6 +161,13 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
 {
     if (g_pApp != nullptr)
         g_pApp->SetNamesFromProgram(argc > 0 ? argv[0] : nullptr);
+    // Without a font no dialog could show a word: say so instead of showing blanks.
+    static CString s_strFontError;
+    if (!AfxCheckFonts(s_strFontError)) {
+        if (ppszError != nullptr)
+            *ppszError = s_strFontError;
+        return FALSE;
+    }
     if (!AfxBackendInit(ppszError))
         return FALSE;
     SIZE screen = AfxBackendGetScreenSize();
