@@ -1,0 +1,74 @@
+#include "tests/gui/CXScreen.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+CXScreen::~CXScreen()
+{
+    if (m_pDisplay != nullptr)
+        XCloseDisplay(m_pDisplay);
+}
+
+bool CXScreen::Open(const std::string& strDisplay)
+{
+    m_pDisplay = XOpenDisplay(strDisplay.c_str());
+    return m_pDisplay != nullptr;
+}
+
+unsigned long CXScreen::FindWindow(const std::string& strTitle)
+{
+    Window root = 0, parent = 0;
+    Window* pChildren = nullptr;
+    unsigned int nChildren = 0;
+    if (!XQueryTree(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &parent, &pChildren, &nChildren))
+        return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < nChildren && found == 0; ++i) {
+        XWindowAttributes attributes;
+        char* pszName = nullptr;
+        if (XGetWindowAttributes(m_pDisplay, pChildren[i], &attributes) && attributes.map_state == IsViewable &&
+            XFetchName(m_pDisplay, pChildren[i], &pszName) && pszName != nullptr) {
+            if (strTitle == pszName)
+                found = pChildren[i];
+        }
+        if (pszName != nullptr)
+            XFree(pszName);
+    }
+    if (pChildren != nullptr)
+        XFree(pChildren);
+    return found;
+}
+
+XRECT CXScreen::GetWindowRect(unsigned long nWindow)
+{
+    XRECT rc = {0, 0, 0, 0};
+    XWindowAttributes attributes;
+    Window child = 0;
+    if (!XGetWindowAttributes(m_pDisplay, nWindow, &attributes) ||
+        !XTranslateCoordinates(m_pDisplay, nWindow, DefaultRootWindow(m_pDisplay), 0, 0, &rc.x, &rc.y, &child))
+        return rc;
+    rc.cx = attributes.width;
+    rc.cy = attributes.height;
+    return rc;
+}
+
+std::vector<uint32_t> CXScreen::Grab(const XRECT& rc)
+{
+    std::vector<uint32_t> pixels;
+    XImage* pImage = XGetImage(m_pDisplay, DefaultRootWindow(m_pDisplay), rc.x, rc.y, static_cast<unsigned>(rc.cx),
+                               static_cast<unsigned>(rc.cy), AllPlanes, ZPixmap);
+    if (pImage == nullptr)
+        return pixels;
+    pixels.reserve(static_cast<size_t>(rc.cx) * static_cast<size_t>(rc.cy));
+    for (int y = 0; y < rc.cy; ++y) {
+        for (int x = 0; x < rc.cx; ++x) {
+            unsigned long nPixel = XGetPixel(pImage, x, y);
+            uint32_t r = static_cast<uint32_t>((nPixel & pImage->red_mask) >> 16);
+            uint32_t g = static_cast<uint32_t>((nPixel & pImage->green_mask) >> 8);
+            uint32_t b = static_cast<uint32_t>(nPixel & pImage->blue_mask);
+            pixels.push_back((r << 16) | (g << 8) | b);
+        }
+    }
+    XDestroyImage(pImage);
+    return pixels;
+}

@@ -1,0 +1,36 @@
+// A test's look at an X display: finding a top-level window by its title, its geometry,
+// and the pixels that the screen shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+struct XRECT {
+    int x;
+    int y;
+    int cx;
+    int cy;
+};
+
+class CXScreen {
+public:
+    CXScreen() = default;
+    ~CXScreen();
+    CXScreen(const CXScreen&) = delete;
+    CXScreen& operator=(const CXScreen&) = delete;
+
+    bool Open(const std::string& strDisplay);
+    // A mapped top-level window with this exact title; 0 when there is none.
+    unsigned long FindWindow(const std::string& strTitle);
+    // Position on the screen and size of the window; cx 0 when it is gone.
+    XRECT GetWindowRect(unsigned long nWindow);
+    // What the screen shows in rc, 0x00RRGGBB, row by row; empty on failure. The screen's
+    // own true-colour picture is read, whatever visual the window has.
+    std::vector<uint32_t> Grab(const XRECT& rc);
+
+private:
+    _XDisplay* m_pDisplay = nullptr;
+};

@@ -1,0 +1,19 @@
+// An Xvfb server of its own for a test, on a display number that Xvfb picks free; ended
+// when the object goes.
+#pragma once
+
+#include <string>
+
+#include "tests/gui/CChildProcess.h"
+
+class CXvfbServer {
+public:
+    // FALSE with the reason in m_strError when the server does not come up.
+    bool Start();
+    // ":N"
+    std::string m_strDisplay;
+    std::string m_strError;
+
+private:
+    CChildProcess m_process;
+};
