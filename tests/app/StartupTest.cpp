@@ -18,7 +18,7 @@ struct RUN_RESULT {
 
 RUN_RESULT RunProgram(const std::string& strEnv)
 {
-    std::string strCommand = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + strEnv + " '" +
+    std::string strCommand = "timeout -s KILL 60 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + strEnv + " '" +
                              BRELVIN_PROGRAM + "' 2>&1 </dev/null";
     RUN_RESULT result = {-1, ""};
     FILE* pPipe = popen(strCommand.c_str(), "r");
