@@ -4,6 +4,7 @@
 
 BEGIN_MESSAGE_MAP(CProbeDlg, CBrelvinDlg)
     ON_MESSAGE(WM_CALENDAR_YEARCHANGED, OnYearChanged)
+    ON_MESSAGE(WM_ICONERASEBKGND, OnIconEraseBkgnd)
 END_MESSAGE_MAP()
 
 BOOL CProbeDlg::OnInitDialog()
@@ -17,6 +18,13 @@ BOOL CProbeDlg::OnInitDialog()
 LRESULT CProbeDlg::OnYearChanged(WPARAM, LPARAM)
 {
     m_notifiedYears.push_back(Calendar()->m_pYearObj->m_nYear);
+    return Default();
+}
+
+LRESULT CProbeDlg::OnIconEraseBkgnd(WPARAM wParam, LPARAM)
+{
+    if (wParam != 0)
+        ++m_nIconErases;
     return Default();
 }
 

@@ -23,10 +23,13 @@ public:
     std::vector<CRect> m_panelsAfterInit;
     // For each WM_CALENDAR_YEARCHANGED: the year shown at that moment.
     std::vector<int> m_notifiedYears;
+    // WM_ICONERASEBKGND messages that came with a paint surface.
+    int m_nIconErases = 0;
 
 protected:
     BOOL OnInitDialog() override;
     afx_msg LRESULT OnYearChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIconEraseBkgnd(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -154,6 +154,7 @@ int IconPixelsFoundAt(int nSide, int x, int y, int* pnOpaque)
                        dlg.GetClientRect(&rcClient);
                        EXPECT_EQ(rcClient, CRect(0, 0, nSide, nSide));
                        EXPECT_TRUE(dlg.IsIconic());
+                       EXPECT_GT(dlg.m_nIconErases, 0);
                        const AFX_ICON_IMAGE& image = dlg.Icon()->imageLarge;
                        *pnOpaque = 0;
                        for (int j = 0; j < image.cy; ++j) {
