@@ -1,0 +1,68 @@
+// The main dialog's link in the real program: a click hands the maker's address to
+// xdg-open (a stand-in that writes it down), the pointer over it turns it steel blue on
+// the screen, and resting there shows the tooltip in the info-background colour.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "res/resource.h"
+#include "tests/gui/CGuiProgram.h"
+
+namespace {
+
+// Control 1001 of the main dialog starts at (11, 520) in its client area.
+const int kLinkLeft = 11;
+const int kLinkTop = 520;
+const int kLinkSample = 120;  // wide and high enough for part of the text and its underline
+const int kLinkHeight = 14;
+const uint32_t kBlue = 0x0000FF;
+const uint32_t kSteelBlue = 0x336699;
+const uint32_t kInfoBackground = 0xFFFFE1;
+
+class LinkGuiTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_program.Start()) << m_program.m_strError; }
+
+    size_t CountInLink(uint32_t nColour)
+    {
+        std::vector<uint32_t> pixels = m_program.Grab(kLinkLeft, kLinkTop, kLinkSample, kLinkHeight);
+        return static_cast<size_t>(std::count(pixels.begin(), pixels.end(), nColour));
+    }
+    bool LinkShows(uint32_t nColour, uint32_t nNotColour)
+    {
+        return CGuiProgram::WaitUntil([&]() { return CountInLink(nColour) > 0 && CountInLink(nNotColour) == 0; });
+    }
+
+    CGuiProgram m_program;
+};
+
+TEST_F(LinkGuiTest, AClickOnTheLinkOpensTheMakersAddress)
+{
+    ASSERT_TRUE(LinkShows(kBlue, kSteelBlue));
+    ASSERT_TRUE(m_program.Click(kLinkLeft + 10, kLinkTop + 5));
+    EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return m_program.OpenedAddress() == BRELVIN_WEB_ADDRESS; }))
+        << "xdg-open was given \"" << m_program.OpenedAddress() << "\"";
+    EXPECT_TRUE(m_program.m_program.IsRunning());
+}
+
+TEST_F(LinkGuiTest, ThePointerOverTheLinkTurnsItSteelBlueUntilItLeaves)
+{
+    ASSERT_TRUE(LinkShows(kBlue, kSteelBlue));
+    ASSERT_TRUE(m_program.MoveTo(kLinkLeft + 10, kLinkTop + 5));
+    EXPECT_TRUE(LinkShows(kSteelBlue, kBlue));
+    ASSERT_TRUE(m_program.MoveTo(300, 552));
+    EXPECT_TRUE(LinkShows(kBlue, kSteelBlue));
+}
+
+TEST_F(LinkGuiTest, RestingOnTheLinkShowsTheTooltipBelowThePointer)
+{
+    auto tipPixels = [&]() {
+        std::vector<uint32_t> pixels = m_program.Grab(0, kLinkTop + 10, 500, 60);
+        return std::count(pixels.begin(), pixels.end(), kInfoBackground);
+    };
+    ASSERT_EQ(tipPixels(), 0);
+    ASSERT_TRUE(m_program.MoveTo(kLinkLeft + 10, kLinkTop + 5));
+    EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return tipPixels() > 100; }));
+}
+
+}  // namespace
