@@ -1,5 +1,6 @@
 #include "app/CBrelvinDlg.h"
 
+#include "app/CAboutDlg.h"
 #include "platform/wnd/CMenu.h"
 #include "platform/wnd/CPaintDC.h"
 #include "platform/wnd/CWinApp.h"
@@ -24,6 +25,8 @@ void CBrelvinDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDC_HYPE
 BOOL CBrelvinDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_hyperLink.SetColours(0xFF0000, 0xFF0000, 0x996633);
+    m_hyperLink.SetURL(BRELVIN_WEB_ADDRESS);
     CreateCalendarWnd();
     m_pCalendarWnd->m_pYearObj->SetYear(2000);
     AppendAboutItem();
@@ -67,7 +70,7 @@ void CBrelvinDlg::OnSysCommand(UINT nID, LPARAM lParam)
 
 void CBrelvinDlg::ShowAboutBox()
 {
-    CDialog dlgAbout(IDD_ABOUTBOX);
+    CAboutDlg dlgAbout;
     dlgAbout.DoModal();
 }
 

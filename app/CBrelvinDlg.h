@@ -3,8 +3,8 @@
 #pragma once
 
 #include "calendarwnd/CYearCalendarWnd.h"
+#include "hyperlink/CHyperLink.h"
 #include "platform/wnd/CDialog.h"
-#include "platform/wnd/CStatic.h"
 #include "res/resource.h"
 
 class CBrelvinDlg : public CDialog {
@@ -28,7 +28,7 @@ protected:
     void ShowAboutBox();
 
     CYearCalendarWnd* m_pCalendarWnd;
-    CStatic m_hyperLink;  // control 1001; the link control takes its place
+    CHyperLink m_hyperLink;  // control 1001
     HICON m_hIcon;
 
 private:
