@@ -17,6 +17,7 @@ class CProbeDlg : public CBrelvinDlg {
 public:
     CYearCalendarWnd* Calendar() const { return m_pCalendarWnd; }
     HICON Icon() const { return m_hIcon; }
+    CHyperLink& Link() { return m_hyperLink; }
 
     // The year calendar's bounds and panels as OnInitDialog left them.
     CRect m_rcBoundsAfterInit;

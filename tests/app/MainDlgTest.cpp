@@ -117,6 +117,23 @@ TEST_F(MainDlgTest, AboutEntryChosenFromTheOpenedSystemMenuOpensTheAboutBox)
     EXPECT_EQ(strAfter, "Brelvin");
 }
 
+TEST_F(MainDlgTest, LinkTextStaysWhileTheLinkOpensTheMakersPageInBlue)
+{
+    CString strText;
+    DWORD dwStyle = 0;
+    RunModal(m_dlg, {[&]() {
+        m_dlg.Link().GetWindowText(strText);
+        dwStyle = m_dlg.Link().GetStyle();
+        m_dlg.EndDialog(IDOK);
+    }});
+    EXPECT_STREQ(strText, "Click here to check if a newer version is available.");
+    EXPECT_STREQ(m_dlg.Link().GetURL(), BRELVIN_WEB_ADDRESS);
+    EXPECT_EQ(m_dlg.Link().GetLinkColour(), 0xFF0000u);
+    EXPECT_EQ(m_dlg.Link().GetVisitedColour(), 0xFF0000u);
+    EXPECT_EQ(m_dlg.Link().GetHoverColour(), 0x996633u);
+    EXPECT_TRUE(dwStyle & SS_NOTIFY);
+}
+
 TEST_F(MainDlgTest, IconOfBothSizesIsSetAndGivenWhileDragging)
 {
     HICON hBig = nullptr, hSmall = nullptr, hDrag = nullptr;
