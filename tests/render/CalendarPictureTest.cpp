@@ -1,5 +1,5 @@
 // The picture the tool paints, looked at in memory: the start-up layout, the layout
-// after a year change, and a clicked day.
+// after a year change, and clicks that find no cell.
 #include <gtest/gtest.h>
 
 #include "tests/render/RenderTestSupport.h"
@@ -51,23 +51,6 @@ TEST(CalendarPicture, YearChangeLaysOutForTheClientArea)
     ExpectTitleBars(pic, CRect(0, 0, 628, 499));
     // The right margin of the client layout shows the white background.
     EXPECT_EQ(At(pic, 626, 40), kWhite);
-}
-
-TEST(CalendarPicture, ClickedDayIsSelectedAndHighlighted)
-{
-    CCalendarPicture pic(628, 499);
-    pic.ChangeYear(2027);
-    AFCDayObj* pDay = pic.ClickDay(2027, 3, 15);
-    ASSERT_NE(pDay, nullptr);
-    EXPECT_TRUE(pDay->m_bSelected);
-    EXPECT_EQ(pDay->m_nDay, 15);
-    EXPECT_EQ(pDay->m_nMonth, 3);
-    EXPECT_EQ(pic.GetYearObj().m_nSelDay, 15);
-    EXPECT_EQ(pic.GetYearObj().m_nSelMonth, 3);
-    const CRect rc = CellFor(CRect(0, 0, 628, 499), 2027, 3, 15);
-    EXPECT_EQ(CRect(pDay->m_rcCell), rc);
-    EXPECT_EQ(At(pic, rc.left, rc.top), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(At(pic, rc.right - 1, rc.bottom - 1), GetSysColor(COLOR_HIGHLIGHT));
 }
 
 TEST(CalendarPicture, DatesWithoutAVisibleCellAreNotClicked)
