@@ -169,3 +169,10 @@ inline BOOL UnionRect(LPRECT dst, const RECT* a, const RECT* b)
     }
     return !IsRectEmpty(dst);
 }
+
+// Message box and beep types: the box and the beep share these values.
+#define MB_OK 0x00000000
+#define MB_ICONHAND 0x00000010
+#define MB_ICONQUESTION 0x00000020
+#define MB_ICONEXCLAMATION 0x00000030
+#define MB_ICONASTERISK 0x00000040

@@ -5,22 +5,6 @@
 
 #include "platform/wnd/WinUser.h"
 
-// Box types; the beep uses the same values.
-#ifndef MB_OK
-#define MB_OK 0x00000000
-#endif
-#ifndef MB_ICONHAND
-#define MB_ICONHAND 0x00000010
-#endif
-#ifndef MB_ICONQUESTION
-#define MB_ICONQUESTION 0x00000020
-#endif
-#ifndef MB_ICONEXCLAMATION
-#define MB_ICONEXCLAMATION 0x00000030
-#endif
-#ifndef MB_ICONASTERISK
-#define MB_ICONASTERISK 0x00000040
-#endif
 #define MB_TYPEMASK 0x0000000F
 #define MB_ICONMASK 0x000000F0
 

@@ -112,16 +112,6 @@ uint32_t BufferPixel(CWnd* pWnd, CPoint point)
     return surface.pBits[pt.y * surface.nPitch + pt.x];
 }
 
-void DestroyAllWindows()
-{
-    std::vector<HWND> windows = AfxGetTopLevelWindows();
-    for (HWND hWnd : windows) {
-        if (::IsWindow(hWnd))
-            ::DestroyWindow(hWnd);
-    }
-    AfxPumpUntilIdle();
-}
-
 void PrintTo(const CRect& rc, std::ostream* pStream)
 {
     *pStream << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";

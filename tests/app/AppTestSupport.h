@@ -10,6 +10,7 @@
 #include "app/CBrelvinDlg.h"
 #include "platform/wnd/AfxDriver.h"
 #include "platform/wnd/AfxWin.h"
+#include "tests/support/WindowTestSupport.h"
 
 // The main dialog, unchanged, with its protected parts in reach and a log of the
 // calendar's year-change notifications.
@@ -50,8 +51,6 @@ std::vector<uint32_t> ClientPixels(CWnd* pWnd);
 // of that point overwrites it.
 void MarkPixel(CWnd* pWnd, CPoint point, uint32_t nPixel);
 uint32_t BufferPixel(CWnd* pWnd, CPoint point);
-
-void DestroyAllWindows();
 
 // Rectangles read as (l, t, r, b) in test messages.
 void PrintTo(const CRect& rc, std::ostream* pStream);

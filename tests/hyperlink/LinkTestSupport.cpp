@@ -6,12 +6,6 @@
 #include "platform/shell/WinReg.h"
 #include "platform/wnd/AfxWindow.h"
 
-CWinApp& TestApp()
-{
-    static CWinApp s_app;
-    return s_app;
-}
-
 CSize CProbeLink::TextSize()
 {
     CString strText;
@@ -134,12 +128,3 @@ CRect RectInParent(CWnd* pWnd)
     return rc;
 }
 
-void DestroyAllWindows()
-{
-    std::vector<HWND> windows = AfxGetTopLevelWindows();
-    for (HWND hWnd : windows) {
-        if (::IsWindow(hWnd))
-            ::DestroyWindow(hWnd);
-    }
-    AfxPumpUntilIdle();
-}

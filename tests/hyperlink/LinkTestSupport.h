@@ -16,8 +16,7 @@
 #include "platform/wnd/AfxDriver.h"
 #include "platform/wnd/AfxMessageBox.h"
 #include "platform/wnd/AfxWin.h"
-
-CWinApp& TestApp();
+#include "tests/support/WindowTestSupport.h"
 
 // The link unchanged, with its fields and protected operations public, and a count of
 // its paints.
@@ -111,4 +110,3 @@ private:
 int CountPixels(CWnd* pWnd, COLORREF crColour);
 // The window's rectangle in its parent's client coordinates.
 CRect RectInParent(CWnd* pWnd);
-void DestroyAllWindows();

@@ -4,12 +4,6 @@
 
 #include "platform/wnd/AfxWindow.h"
 
-CWinApp& TestApp()
-{
-    static CWinApp s_app;
-    return s_app;
-}
-
 BOOL CTestFrame::CreateFrame(int cx, int cy, UINT nClassStyle)
 {
     LPCTSTR lpszClass = AfxRegisterWndClass(nClassStyle, nullptr, GetSysColorBrush(COLOR_3DFACE));
@@ -22,16 +16,6 @@ std::string CMsgLog::Joined() const
     for (const std::string& strLine : lines)
         strAll += (strAll.empty() ? "" : "; ") + strLine;
     return strAll;
-}
-
-void DestroyAllWindows()
-{
-    std::vector<HWND> windows = AfxGetTopLevelWindows();
-    for (HWND hWnd : windows) {
-        if (::IsWindow(hWnd))
-            ::DestroyWindow(hWnd);
-    }
-    AfxPumpUntilIdle();
 }
 
 CPoint Pt(int x, int y) { return CPoint(x, y); }

@@ -8,9 +8,7 @@
 
 #include "platform/wnd/AfxDriver.h"
 #include "platform/wnd/AfxWin.h"
-
-// The tests' application object.
-CWinApp& TestApp();
+#include "tests/support/WindowTestSupport.h"
 
 // Runs the dialog modally; each step runs once everything before it was handled and
 // painted. When the steps are used up without the dialog ending, it ends with -2.
@@ -31,9 +29,6 @@ struct CMsgLog {
     void Add(const std::string& strLine) { lines.push_back(strLine); }
     std::string Joined() const;
 };
-
-// Ends every window the test left behind.
-void DestroyAllWindows();
 
 CPoint Pt(int x, int y);
 std::string RectText(const RECT& rc);
