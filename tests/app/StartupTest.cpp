@@ -2,35 +2,17 @@
 // font. Each gives one line on stderr naming the cause and exit code 1.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "tests/support/WindowTestSupport.h"
+
 namespace {
 
-struct RUN_RESULT {
-    int nExitCode;
-    std::string strOutput;
-};
-
-RUN_RESULT RunProgram(const std::string& strEnv)
-{
-    std::string strCommand = "timeout -s KILL 60 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + strEnv + " '" +
-                             BRELVIN_PROGRAM + "' 2>&1 </dev/null";
-    RUN_RESULT result = {-1, ""};
-    FILE* pPipe = popen(strCommand.c_str(), "r");
-    if (pPipe == nullptr)
-        return result;
-    char szBuffer[512];
-    while (std::fgets(szBuffer, sizeof szBuffer, pPipe) != nullptr)
-        result.strOutput += szBuffer;
-    int nStatus = pclose(pPipe);
-    result.nExitCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return result;
-}
+RUN_RESULT RunProgram(const std::string& strEnv) { return RunWithoutDisplay(BRELVIN_PROGRAM, strEnv); }
 
 void ExpectOneLineStartingWith(const RUN_RESULT& result, const std::string& strStart)
 {

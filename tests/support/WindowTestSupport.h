@@ -2,6 +2,8 @@
 // test brings none, and a clean slate of windows between tests.
 #pragma once
 
+#include <string>
+
 #include "platform/wnd/CWinApp.h"
 
 // A plain application object for tests of the framework and controls.
@@ -9,3 +11,12 @@ CWinApp& TestApp();
 
 // Ends every window the test left behind.
 void DestroyAllWindows();
+
+struct RUN_RESULT {
+    int nExitCode;  // -1 when the program did not end by itself
+    std::string strOutput;  // stdout and stderr together
+};
+
+// Runs a program with no display in its environment (plus strEnv, "NAME=value ..."),
+// killing it if it has not ended within a minute.
+RUN_RESULT RunWithoutDisplay(const std::string& strProgram, const std::string& strEnv);

@@ -2,33 +2,13 @@
 // program file, and without a display the program says so in one line and ends with 1.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
+
+#include "tests/support/WindowTestSupport.h"
 
 namespace {
 
-struct RUN_RESULT {
-    int nExitCode;
-    std::string strOutput;
-};
-
-RUN_RESULT RunProbe(const std::string& strEnv)
-{
-    std::string strCommand = "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + strEnv + " '" +
-                             WND_STARTUP_PROBE + "' 2>&1";
-    RUN_RESULT result = {-1, ""};
-    FILE* pPipe = popen(strCommand.c_str(), "r");
-    if (pPipe == nullptr)
-        return result;
-    char szBuffer[512];
-    while (std::fgets(szBuffer, sizeof szBuffer, pPipe) != nullptr)
-        result.strOutput += szBuffer;
-    int nStatus = pclose(pPipe);
-    result.nExitCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
-    return result;
-}
+RUN_RESULT RunProbe(const std::string& strEnv) { return RunWithoutDisplay(WND_STARTUP_PROBE, strEnv); }
 
 TEST(StartupTest, WithoutADisplayOneLineNamesTheCauseAndTheExitCodeIsOne)
 {
