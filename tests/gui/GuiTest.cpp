@@ -6,15 +6,11 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
-#include <functional>
-#include <thread>
 
 #include "tests/gui/CChildProcess.h"
+#include "tests/gui/CGuiProgram.h"
 #include "tests/gui/CPngFile.h"
-#include "tests/gui/CXScreen.h"
-#include "tests/gui/CXvfbServer.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
 
 namespace {
@@ -27,17 +23,6 @@ const int kCalendarWidth = 628;
 const int kCalendarHeight = 499;
 const int kWaitMs = 30000;
 
-bool WaitUntil(const std::function<bool()>& fnDone, int nTimeoutMs)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
-    while (!fnDone()) {
-        if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
 class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -45,17 +30,10 @@ protected:
         char szDir[] = "/tmp/brelvin-gui-XXXXXX";
         ASSERT_NE(mkdtemp(szDir), nullptr);
         m_strDir = szDir;
-        ASSERT_TRUE(m_xvfb.Start()) << m_xvfb.m_strError;
-        ASSERT_TRUE(m_screen.Open(m_xvfb.m_strDisplay));
-        ASSERT_TRUE(m_program.Start({BRELVIN_PROGRAM}, {"DISPLAY=" + m_xvfb.m_strDisplay}));
-        bool bShown = WaitUntil(
-            [this]() { return (m_nWindow = m_screen.FindWindow("Brelvin")) != 0 || !m_program.IsRunning(); }, kWaitMs);
-        ASSERT_TRUE(bShown && m_nWindow != 0) << "the dialog did not show";
-        m_rcWindow = m_screen.GetWindowRect(m_nWindow);
+        ASSERT_TRUE(m_gui.Start()) << m_gui.m_strError;
     }
     void TearDown() override
     {
-        m_program.Stop();
         for (const std::string& strFile : m_files)
             unlink(strFile.c_str());
         if (!m_strDir.empty())
@@ -80,9 +58,13 @@ protected:
     // of pixels that differ at the end.
     size_t DifferenceAfterWaiting(const CPngFile& png)
     {
-        XRECT rc = {m_rcWindow.x + kCalendarLeft, m_rcWindow.y + kCalendarTop, kCalendarWidth, kCalendarHeight};
         std::vector<uint32_t> shown;
-        WaitUntil([&]() { return (shown = m_screen.Grab(rc)) == png.m_pixels; }, kWaitMs);
+        CGuiProgram::WaitUntil(
+            [&]() {
+                return (shown = m_gui.Grab(kCalendarLeft, kCalendarTop, kCalendarWidth, kCalendarHeight)) ==
+                       png.m_pixels;
+            },
+            kWaitMs);
         if (shown.size() != png.m_pixels.size())
             return png.m_pixels.size();
         size_t nDiffering = 0;
@@ -90,33 +72,18 @@ protected:
             nDiffering += shown[i] != png.m_pixels[i] ? 1 : 0;
         return nDiffering;
     }
-    void Xdotool(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), XDOTOOL_PROGRAM);
-        CChildProcess xdotool;
-        ASSERT_TRUE(xdotool.Start(args, {"DISPLAY=" + m_xvfb.m_strDisplay}));
-        EXPECT_EQ(xdotool.Wait(kWaitMs), 0);
-    }
     // A left click at a point of the calendar's client area.
-    void ClickCalendar(CPoint pt)
-    {
-        Xdotool({"mousemove", "--sync", std::to_string(m_rcWindow.x + kCalendarLeft + pt.x),
-                 std::to_string(m_rcWindow.y + kCalendarTop + pt.y), "click", "1"});
-    }
+    void ClickCalendar(CPoint pt) { EXPECT_TRUE(m_gui.Click(kCalendarLeft + pt.x, kCalendarTop + pt.y)); }
 
     std::string m_strDir;
     std::vector<std::string> m_files;
-    CXvfbServer m_xvfb;
-    CXScreen m_screen;
-    CChildProcess m_program;
-    unsigned long m_nWindow = 0;
-    XRECT m_rcWindow = {0, 0, 0, 0};
+    CGuiProgram m_gui;
 };
 
 TEST_F(GuiTest, WindowIs651By557)
 {
-    EXPECT_EQ(m_rcWindow.cx, 651);
-    EXPECT_EQ(m_rcWindow.cy, 557);
+    EXPECT_EQ(m_gui.m_rcWindow.cx, 651);
+    EXPECT_EQ(m_gui.m_rcWindow.cy, 557);
 }
 
 TEST_F(GuiTest, CalendarOnScreenIsTheRenderToolsStartUpPicture)
@@ -143,8 +110,8 @@ TEST_F(GuiTest, ClickOnPlusShowsTheNextYearAndAClickOnADaySelectsIt)
 
 TEST_F(GuiTest, EscapeEndsTheProgramWithExitCodeZero)
 {
-    Xdotool({"windowfocus", "--sync", std::to_string(m_nWindow), "key", "Escape"});
-    EXPECT_EQ(m_program.Wait(kWaitMs), 0);
+    EXPECT_TRUE(m_gui.Xdotool({"windowfocus", "--sync", std::to_string(m_gui.m_nWindow), "key", "Escape"}));
+    EXPECT_EQ(m_gui.m_program.Wait(kWaitMs), 0);
 }
 
 }  // namespace
