@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,54 @@ TEST_F(AboutTest, TheSystemMenusEntryOpensAModalBoxWithIconVersionAndLinkAndEnte
     EXPECT_TRUE(bFocusOnOK);
     EXPECT_EQ(hAboutAfter, nullptr);
     EXPECT_TRUE(bHostEnabledAfter);
+}
+
+TEST_F(AboutTest, TheTemplatePlacesIconVersionOKAndLinkWithTheirStyles)
+{
+    CRect rcClient;
+    DWORD dwStyle = 0, dwExStyle = 0;
+    std::vector<std::string> seen;
+    AfxRunModalSteps(m_host, {
+        [&] { OpenAbout(); },
+        [&] {
+            HWND hAbout = About();
+            ASSERT_NE(hAbout, nullptr);
+            ::GetClientRect(hAbout, &rcClient);
+            dwStyle = hAbout->dwStyle;
+            dwExStyle = hAbout->dwExStyle;
+            // Each control: its id, its style and its place in the client area.
+            for (HWND hChild : hAbout->children) {
+                CRect rc;
+                ::GetWindowRect(hChild, &rc);
+                CPoint ptTopLeft = rc.TopLeft(), ptBottomRight = rc.BottomRight();
+                ::ScreenToClient(hAbout, &ptTopLeft);
+                ::ScreenToClient(hAbout, &ptBottomRight);
+                char sz[160];
+                snprintf(sz, sizeof sz, "%d %08lX (%ld, %ld, %ld, %ld)", static_cast<int>(hChild->nID),
+                         static_cast<unsigned long>(hChild->dwStyle & ~static_cast<DWORD>(SS_NOTIFY)),
+                         static_cast<long>(ptTopLeft.x), static_cast<long>(ptTopLeft.y),
+                         static_cast<long>(ptBottomRight.x), static_cast<long>(ptBottomRight.y));
+                seen.push_back(sz);
+            }
+            AfxSimulateKey(hAbout, VK_ESCAPE);
+        },
+    });
+    // Dialog units to pixels: x * 6 / 4, y * 13 / 8, each edge rounded half away from zero.
+    EXPECT_EQ(rcClient, CRect(0, 0, 369, 143));
+    EXPECT_EQ(dwStyle & ~static_cast<DWORD>(WS_VISIBLE), 0x80C800C0u);
+    EXPECT_EQ(dwExStyle, 0u);
+    // The icon takes the icon's size; the link fits itself to its text, so only its
+    // top-left corner is the template's.
+    const std::string strLinkStart = "1001 50020000 (11, 106, ";
+    for (std::string& str : seen) {
+        if (str.rfind(strLinkStart, 0) == 0)
+            str = strLinkStart + "...";
+    }
+    std::sort(seen.begin(), seen.end());
+    std::vector<std::string> expected = {"-1 50000003 (17, 28, 49, 60)", "-1 50020080 (60, 16, 239, 29)",
+                                         "1 50030001 (284, 11, 359, 34)", strLinkStart + "..."};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(seen, expected);
 }
 
 TEST_F(AboutTest, EscapeClosesIt)

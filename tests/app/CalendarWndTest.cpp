@@ -59,10 +59,17 @@ protected:
 
 TEST_F(CalendarWndTest, SitsOverTheFrameWithBoundsFromCreateThenFromEachPaint)
 {
-    CRect rcClient, rcCalendar, rcCalendarClient, rcPainted;
+    CRect rcClient, rcCalendar, rcCalendarClient, rcPainted, rcFrame;
+    BOOL bFrameVisible = TRUE;
+    BOOL bFoundById = FALSE;
     std::vector<CRect> panelsAfterStep;
     Run({[&]() {
              m_dlg.GetClientRect(&rcClient);
+             CWnd* pFrame = m_dlg.GetDlgItem(IDC_CALENDAR_FRAME);
+             pFrame->GetWindowRect(&rcFrame);
+             m_dlg.ScreenToClient(&rcFrame);
+             bFrameVisible = pFrame->IsWindowVisible();
+             bFoundById = m_dlg.GetDlgItem(IDC_CALENDAR_WND) == Cal();
              Cal()->GetWindowRect(&rcCalendar);
              m_dlg.ScreenToClient(&rcCalendar);
              Cal()->GetClientRect(&rcCalendarClient);
@@ -73,6 +80,9 @@ TEST_F(CalendarWndTest, SitsOverTheFrameWithBoundsFromCreateThenFromEachPaint)
 
     EXPECT_EQ(rcClient, CRect(0, 0, 651, 557));
     EXPECT_EQ(rcCalendar, CRect(11, 11, 641, 512));
+    EXPECT_EQ(rcCalendar, rcFrame);
+    EXPECT_FALSE(bFrameVisible);
+    EXPECT_TRUE(bFoundById);
     // Create: the outer size, border included; the start-up layout uses it.
     EXPECT_EQ(m_dlg.m_rcBoundsAfterInit, CRect(0, 0, rcCalendar.Width(), rcCalendar.Height()));
     EXPECT_EQ(m_dlg.m_rcBoundsAfterInit, CRect(0, 0, 630, 501));
@@ -159,6 +169,45 @@ TEST_F(CalendarWndTest, TheFloorHoldsAt1584AndAClickThereStillRebuildsNotifiesAn
     CCalendarPicture picture(628, 499);
     picture.ChangeYear(1584);
     ExpectPicture(picture);
+}
+
+TEST_F(CalendarWndTest, PlusHasNoUpperLimit)
+{
+    int nYear = 0;
+    Run({[&]() {
+             Cal()->m_nYear = 9999;
+             Year()->SetYear(9999);
+             ClickNext();
+         },
+         [&]() { ClickNext(); },
+         [&]() { nYear = Cal()->m_nYear; }});
+    EXPECT_EQ(nYear, 10001);
+    EXPECT_EQ(m_dlg.m_notifiedYears, (std::vector<int>{10000, 10001}));
+}
+
+TEST_F(CalendarWndTest, ASizeChangeWidensTheHeaderAtOnceAndTheLayoutAtTheNextYearChange)
+{
+    std::vector<CRect> panelsBefore, panelsAfterPaint, panelsAfterStep;
+    CRect rcPainted, rcNext;
+    uint32_t nMarkerAfter = kMarker;
+    Run({[&]() {
+             panelsBefore = PanelRects(*Year());
+             MarkPixel(Cal(), CPoint(100, 2), kMarker);
+             Cal()->SetWindowPos(nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+         },
+         [&]() {
+             rcPainted = Year()->m_rcBounds;
+             rcNext = Year()->m_rcNextButton;
+             panelsAfterPaint = PanelRects(*Year());
+             nMarkerAfter = BufferPixel(Cal(), CPoint(100, 2));
+             ClickNext();
+         },
+         [&]() { panelsAfterStep = PanelRects(*Year()); }});
+    EXPECT_EQ(rcPainted, CRect(0, 0, 498, 398));
+    EXPECT_EQ(rcNext, CRect(498 - 22, 4, 498 - 4, 21));
+    EXPECT_NE(nMarkerAfter, kMarker);
+    EXPECT_EQ(panelsAfterPaint, panelsBefore);
+    EXPECT_EQ(panelsAfterStep, PanelRects(AFCYearObj(2001, CRect(0, 0, 498, 398))));
 }
 
 TEST_F(CalendarWndTest, DoubleClickOnPlusStepsTwice)

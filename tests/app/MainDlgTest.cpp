@@ -33,9 +33,64 @@ std::string ActiveCaption()
     return static_cast<LPCTSTR>(strCaption);
 }
 
-TEST_F(MainDlgTest, EnterEndsWithOk)
+// A control's rectangle in the dialog's client area, and its style.
+struct CONTROL_SEEN {
+    CRect rc;
+    DWORD dwStyle = 0;
+};
+
+CONTROL_SEEN SeeControl(CDialog& dlg, int nID)
 {
-    EXPECT_EQ(RunModal(m_dlg, {[&]() { Key(VK_RETURN); }}), IDOK);
+    CONTROL_SEEN seen;
+    CWnd* pItem = dlg.GetDlgItem(nID);
+    if (pItem == nullptr)
+        return seen;
+    pItem->GetWindowRect(&seen.rc);
+    dlg.ScreenToClient(&seen.rc);
+    seen.dwStyle = pItem->GetStyle();
+    return seen;
+}
+
+TEST_F(MainDlgTest, TemplateGivesTheCaptionStylesAndPlacesOfTheDialogAndItsButtons)
+{
+    CString strCaption;
+    DWORD dwStyle = 0, dwExStyle = 0;
+    CONTROL_SEEN ok, cancel, frame, link;
+    RunModal(m_dlg, {[&]() {
+        m_dlg.GetWindowText(strCaption);
+        dwStyle = m_dlg.GetStyle();
+        dwExStyle = m_dlg.GetExStyle();
+        ok = SeeControl(m_dlg, IDOK);
+        cancel = SeeControl(m_dlg, IDCANCEL);
+        frame = SeeControl(m_dlg, IDC_CALENDAR_FRAME);
+        link = SeeControl(m_dlg, IDC_HYPERLINK);
+        m_dlg.EndDialog(IDOK);
+    }});
+    EXPECT_STREQ(strCaption, "Brelvin");
+    EXPECT_EQ(dwStyle, 0x90C800C0u);
+    EXPECT_EQ(dwExStyle & WS_EX_APPWINDOW, static_cast<DWORD>(WS_EX_APPWINDOW));
+    // Dialog units to pixels: x * 6 / 4, y * 13 / 8, each edge rounded half away from zero.
+    EXPECT_EQ(ok.rc, CRect(486, 523, 561, 546));
+    EXPECT_EQ(ok.dwStyle, 0x50010001u);
+    EXPECT_EQ(cancel.rc, CRect(566, 523, 641, 546));
+    EXPECT_EQ(cancel.dwStyle, 0x50010000u);
+    EXPECT_EQ(frame.rc, CRect(11, 11, 641, 512));
+    EXPECT_EQ(frame.dwStyle, 0x40000007u);
+    // The link sizes itself to its text from the template's top-left corner.
+    EXPECT_EQ(link.rc.TopLeft(), CPoint(11, 520));
+    EXPECT_EQ(link.dwStyle & ~static_cast<DWORD>(SS_NOTIFY), 0x50020000u);
+}
+
+TEST_F(MainDlgTest, EnterEndsWithOkWhichHasTheFocusFromTheStart)
+{
+    HWND hFocus = nullptr, hOK = nullptr;
+    EXPECT_EQ(RunModal(m_dlg, {[&]() {
+                  hFocus = ::GetFocus();
+                  hOK = m_dlg.GetDlgItem(IDOK)->m_hWnd;
+                  Key(VK_RETURN);
+              }}),
+              IDOK);
+    EXPECT_EQ(hFocus, hOK);
 }
 
 TEST_F(MainDlgTest, EscapeAndTheCloseButtonEndWithCancel)
