@@ -43,6 +43,21 @@ TEST_F(HoverTest, AtRestTheTextIsInTheLinkColour)
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
+TEST_F(HoverTest, TheTextIsDrawnOverTheParentsBackgroundWithNothingBehindIt)
+{
+    EXPECT_GT(CountPixels(&m_link, ::GetSysColor(COLOR_3DFACE)), 0);
+    EXPECT_EQ(CountPixels(&m_link, RGB(255, 255, 255)), 0);
+}
+
+TEST_F(HoverTest, NewColoursOfAnAttachedLinkShowAtTheNextPaint)
+{
+    const COLORREF kOther = RGB(0, 128, 128);
+    m_link.SetColours(kOther, kVisited, kHover);
+    AfxPumpUntilIdle();
+    EXPECT_GT(CountPixels(&m_link, kOther), 0);
+    EXPECT_EQ(CountPixels(&m_link, kLink), 0);
+}
+
 TEST_F(HoverTest, EnteringCapturesAndRedrawsInTheHoverColour)
 {
     int nPaints = m_link.m_nPaints;

@@ -203,6 +203,30 @@ TEST_F(SubclassTest, TheTipShowsTheAddressWhenThePointerRestsOnTheLink)
     EXPECT_EQ(strTip, kAddress);
 }
 
+TEST_F(SubclassTest, TheTipsAreaIsTheFittedTextAndLaterSizesLeaveIt)
+{
+    Attach(m_link, "Brelvin on the web");
+    m_link.m_wndToolTip.SetDelayTime(TTDT_INITIAL, 1);
+    CSize text = m_link.TextSize();
+    CRect rc = RectInParent(&m_link);
+    ASSERT_EQ(rc.Size(), text);
+    m_link.SetAutoSize(FALSE);
+    m_link.MoveWindow(rc.left, rc.top, text.cx + 60, text.cy + 10);
+
+    AfxSimulateMouseMove(m_link.m_hWnd, CPoint(text.cx - 1, text.cy - 1));
+    AfxPumpUntilIdle();
+    for (int i = 0; i < 200 && !m_link.m_wndToolTip.IsWindowVisible(); ++i) {
+        ::WaitMessage();
+        AfxPumpUntilIdle();
+    }
+    ASSERT_TRUE(m_link.m_wndToolTip.IsWindowVisible());
+    // Inside the window as it is now, beyond the area the tool was given.
+    AfxSimulateMouseMove(m_link.m_hWnd, CPoint(text.cx + 30, 3));
+    AfxPumpUntilIdle();
+    EXPECT_TRUE(m_link.m_bMouseOver);
+    EXPECT_FALSE(m_link.m_wndToolTip.IsWindowVisible());
+}
+
 TEST_F(SubclassTest, TheLinkOwnsACopyOfTheHandCursorAndShowsIt)
 {
     Attach(m_link, kTemplateText);
