@@ -186,6 +186,23 @@ TEST(YueObjTest, HitSelectsTheCellAndRecordsItsDate)
     EXPECT_EQ(panel->m_nSelDay, 31);
 }
 
+TEST(YueObjTest, OverlappingCellsTheLastOneInTheListWins)
+{
+    auto panel = LaidOut(2000, 3);
+    panel->LayoutDays();  // a second, identical set of cells after the first
+    std::vector<AFCDayObj*> days = DaysOf(*panel);
+    ASSERT_EQ(days.size(), 62u);
+    AFCDayObj* pFirstCopy = days[9];
+    AFCDayObj* pSecondCopy = days[31 + 9];
+    POINT pt = {(pFirstCopy->m_rcCell.left + pFirstCopy->m_rcCell.right) / 2, pFirstCopy->m_rcCell.top};
+    EXPECT_EQ(panel->HitTestDay(&pt), pSecondCopy);
+    for (AFCDayObj* pDay : days) {
+        EXPECT_EQ(pDay->m_bSelected != 0, pDay == pSecondCopy) << pDay->m_nDay;
+    }
+    EXPECT_EQ(panel->m_nSelDay, 10);
+    EXPECT_EQ(panel->m_nSelMonth, 3);
+}
+
 TEST(YueObjTest, SharedEdgeBelongsToTheRightHandCell)
 {
     auto panel = LaidOut(2000, 10);

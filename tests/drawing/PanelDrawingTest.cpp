@@ -123,6 +123,46 @@ TEST_F(PanelDrawing, MonthOutsideTheYearHasAnEmptyTitle)
     EXPECT_TRUE(s.All(CRect(1, 1, 231, 27), m_crTitle));
 }
 
+TEST_F(PanelDrawing, DrawsInThePanelsOwnColours)
+{
+    auto pPanel = NewPanel();
+    const COLORREF crBack = RGB(0xF0, 0xF0, 0xC0);
+    const COLORREF crText = RGB(0, 0x80, 0);
+    const COLORREF crTitleBack = RGB(0x40, 0, 0x40);
+    const COLORREF crTitleText = RGB(0xFF, 0xFF, 0);
+    const COLORREF crWeekBack = RGB(0xC0, 0xE0, 0xFF);
+    pPanel->m_crBack = crBack;
+    pPanel->m_crText = crText;
+    pPanel->m_crFrame = RGB(0x10, 0x20, 0x30);
+    pPanel->m_crTitleBack = crTitleBack;
+    pPanel->m_crTitleText = crTitleText;
+    pPanel->m_crWeekBack = crWeekBack;
+    TestSurface s(kCx, kCy);
+    pPanel->Draw(s.DC());
+
+    EXPECT_TRUE(s.All(CRect(0, 0, 232, 1), crBack));
+    EXPECT_TRUE(s.All(CRect(0, 54, 232, 56), crBack));
+    EXPECT_TRUE(s.All(CRect(1, 1, 231, 2), crTitleBack));
+    EXPECT_GT(s.CountInk(CRect(1, 1, 231, 27), crTitleBack, crTitleText), 0);
+    EXPECT_TRUE(s.All(CRect(225, 27, 232, 28), crWeekBack));
+    EXPECT_EQ(s.Count(kAll, pPanel->m_crFrame), 0);
+    // "Sun" stays red; the other labels take the panel's text colour.
+    EXPECT_GT(s.CountInk(WeekdayCell(0), crWeekBack, kRed), 0);
+    for (int i = 1; i < 7; ++i) {
+        EXPECT_GT(s.CountInk(WeekdayCell(i), crWeekBack, crText), 0) << i;
+        EXPECT_EQ(s.CountInk(WeekdayCell(i), crWeekBack, kBlack), 0) << i;
+    }
+    // Day numbers: the panel's text colour, the stock font, no background of their own.
+    TestSurface ref(kCx, kCy);
+    for (int nDay : {1, 15, 31}) {
+        const CRect rcCell = Day(*pPanel, nDay)->m_rcCell;
+        CString strDay;
+        strDay.Format("%2d", nDay);
+        DrawReferenceText(ref.DC(), StockGuiLogFont(), rcCell, crBack, crText, TRANSPARENT, strDay);
+        EXPECT_TRUE(s.SameAs(ref, rcCell)) << nDay;
+    }
+}
+
 TEST_F(PanelDrawing, SelectedCellIsHighlightedAndNothingElseChanges)
 {
     auto pPanel = NewPanel();

@@ -60,6 +60,29 @@ TEST(YearDrawing, HeaderBoxesAndBackground)
     EXPECT_NEAR((rcYearInk.top + rcYearInk.bottom) / 2.0, 12.5, 3.0);
 }
 
+TEST(YearDrawing, HeaderInTheFrameColourWithSignsInTheCallersTextColour)
+{
+    AFCYearObj year;
+    SetUpEmpty(year, 2000, CRect(0, 0, 400, 100));
+    const COLORREF crFrame = RGB(0x20, 0x60, 0x20);
+    year.m_crFrame = crFrame;
+    TestSurface s(400, 100);
+    const COLORREF crCaller = RGB(0, 0, 0xFF);
+    s.DC()->SetTextColor(crCaller);
+    year.Draw(s.DC());
+
+    EXPECT_TRUE(s.All(CRect(0, 0, 400, 4), crFrame));
+    EXPECT_TRUE(s.All(CRect(0, 21, 400, 25), crFrame));
+    EXPECT_EQ(s.Count(CRect(0, 0, 400, 100), kFrame), 0);
+    for (const CRect& rc : {year.m_rcPrevButton, year.m_rcNextButton}) {
+        const CRect rcInside(rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1);
+        EXPECT_GT(s.CountInk(rcInside, kWhite, crCaller), 0);
+        EXPECT_EQ(s.CountInk(rcInside, kWhite, kBlack), 0);
+    }
+    EXPECT_GT(s.CountInk(CRect(22, 0, 378, 25), crFrame, kWhite), 0);
+    EXPECT_EQ(s.CountInk(CRect(22, 0, 378, 25), crFrame, crCaller), 0);
+}
+
 TEST(YearDrawing, YearIsPrintedWithoutPadding)
 {
     AFCYearObj year;
@@ -165,34 +188,36 @@ TEST(YearDrawing, RestoresFontAndStateAndLeavesTheStockFontAlone)
 {
     HGDIOBJ hStock = GetStockObject(DEFAULT_GUI_FONT);
     const LOGFONT lfBefore = StockGuiLogFont();
-    for (bool bPanels : {false, true}) {
-        AFCYearObj withPanels(2000, CRect(0, 0, 400, 400));
-        AFCYearObj empty;
-        SetUpEmpty(empty, 2000, CRect(0, 0, 400, 400));
-        AFCYearObj& drawn = bPanels ? withPanels : empty;
+    for (int nMode : {TRANSPARENT, OPAQUE}) {
+        for (bool bPanels : {false, true}) {
+            AFCYearObj withPanels(2000, CRect(0, 0, 400, 400));
+            AFCYearObj empty;
+            SetUpEmpty(empty, 2000, CRect(0, 0, 400, 400));
+            AFCYearObj& drawn = bPanels ? withPanels : empty;
 
-        TestSurface s(400, 400);
-        CDC* pDC = s.DC();
-        CFont font;
-        LOGFONT lf = StockGuiLogFont();
-        lf.lfHeight = -20;
-        font.CreateFontIndirect(&lf);
-        CFont* pOld = pDC->SelectObject(&font);
-        pDC->SetTextColor(RGB(0, 200, 0));
-        pDC->SetBkMode(TRANSPARENT);
+            TestSurface s(400, 400);
+            CDC* pDC = s.DC();
+            CFont font;
+            LOGFONT lf = StockGuiLogFont();
+            lf.lfHeight = -20;
+            font.CreateFontIndirect(&lf);
+            CFont* pOld = pDC->SelectObject(&font);
+            pDC->SetTextColor(RGB(0, 200, 0));
+            pDC->SetBkMode(nMode);
 
-        drawn.Draw(pDC);
+            drawn.Draw(pDC);
 
-        EXPECT_EQ(pDC->GetCurrentFont(), &font);
-        // Panels leave black text in opaque mode; without panels the caller's come back.
-        EXPECT_EQ(pDC->GetTextColor(), bPanels ? kBlack : RGB(0, 200, 0));
-        EXPECT_EQ(pDC->GetBkMode(), bPanels ? OPAQUE : TRANSPARENT);
-        pDC->SelectObject(pOld);
+            EXPECT_EQ(pDC->GetCurrentFont(), &font);
+            // Panels leave black text in opaque mode; without panels the caller's come back.
+            EXPECT_EQ(pDC->GetTextColor(), bPanels ? kBlack : RGB(0, 200, 0));
+            EXPECT_EQ(pDC->GetBkMode(), bPanels ? OPAQUE : nMode) << nMode;
+            pDC->SelectObject(pOld);
 
-        // The stock font is still there, unchanged, with no wrapper of ours left on it.
-        const LOGFONT lfAfter = StockGuiLogFont();
-        EXPECT_EQ(std::memcmp(&lfBefore, &lfAfter, sizeof(LOGFONT)), 0);
-        EXPECT_EQ(CGdiObject::FromHandle(hStock)->GetSafeHandle(), hStock);
+            // The stock font is still there, unchanged, with no wrapper of ours left on it.
+            const LOGFONT lfAfter = StockGuiLogFont();
+            EXPECT_EQ(std::memcmp(&lfBefore, &lfAfter, sizeof(LOGFONT)), 0);
+            EXPECT_EQ(CGdiObject::FromHandle(hStock)->GetSafeHandle(), hStock);
+        }
     }
 }
 
