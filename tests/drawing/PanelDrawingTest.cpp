@@ -228,22 +228,15 @@ TEST_F(PanelDrawing, LeavesTheCallersFontBlackTextAndOpaqueMode)
     auto pPanel = NewPanel();
     TestSurface s(kCx, kCy);
     CDC* pDC = s.DC();
-    CFont font;
-    LOGFONT lf = StockGuiLogFont();
-    lf.lfHeight = -20;
-    font.CreateFontIndirect(&lf);
-    CFont* pOld = pDC->SelectObject(&font);
-    pDC->SetTextColor(RGB(0, 200, 0));
-    pDC->SetBkMode(TRANSPARENT);
+    CallerState caller(pDC, TRANSPARENT);
     CPen* pPen = pDC->GetCurrentPen();
 
     pPanel->Draw(pDC);
 
-    EXPECT_EQ(pDC->GetCurrentFont(), &font);
+    EXPECT_EQ(pDC->GetCurrentFont(), caller.Font());
     EXPECT_EQ(pDC->GetTextColor(), kBlack);
     EXPECT_EQ(pDC->GetBkMode(), OPAQUE);
     EXPECT_EQ(pDC->GetCurrentPen(), pPen);
-    pDC->SelectObject(pOld);
 }
 
 TEST_F(PanelDrawing, PanelWithoutDaysDrawsTitleAndWeekdayRowOnly)

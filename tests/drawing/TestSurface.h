@@ -159,6 +159,34 @@ inline LOGFONT StockGuiLogFont()
     return lf;
 }
 
+constexpr COLORREF kCallersText = RGB(0, 200, 0);
+
+// A caller's own font, text colour and background mode, set before a drawing call so
+// that what the call leaves behind can be told apart from them; the font is put back
+// when the state goes.
+class CallerState {
+public:
+    CallerState(CDC* pDC, int nBkMode) : m_pDC(pDC)
+    {
+        LOGFONT lf = StockGuiLogFont();
+        lf.lfHeight = -20;
+        m_font.CreateFontIndirect(&lf);
+        m_pOldFont = pDC->SelectObject(&m_font);
+        pDC->SetTextColor(kCallersText);
+        pDC->SetBkMode(nBkMode);
+    }
+    ~CallerState() { m_pDC->SelectObject(m_pOldFont); }
+    CallerState(const CallerState&) = delete;
+    CallerState& operator=(const CallerState&) = delete;
+
+    CFont* Font() { return &m_font; }
+
+private:
+    CDC* m_pDC;
+    CFont m_font;
+    CFont* m_pOldFont;
+};
+
 // The heavier title and header variant: weight 600, a tenth more height.
 inline LOGFONT TitleLogFont()
 {

@@ -197,21 +197,16 @@ TEST(YearDrawing, RestoresFontAndStateAndLeavesTheStockFontAlone)
 
             TestSurface s(400, 400);
             CDC* pDC = s.DC();
-            CFont font;
-            LOGFONT lf = StockGuiLogFont();
-            lf.lfHeight = -20;
-            font.CreateFontIndirect(&lf);
-            CFont* pOld = pDC->SelectObject(&font);
-            pDC->SetTextColor(RGB(0, 200, 0));
-            pDC->SetBkMode(nMode);
+            {
+                CallerState caller(pDC, nMode);
 
-            drawn.Draw(pDC);
+                drawn.Draw(pDC);
 
-            EXPECT_EQ(pDC->GetCurrentFont(), &font);
-            // Panels leave black text in opaque mode; without panels the caller's come back.
-            EXPECT_EQ(pDC->GetTextColor(), bPanels ? kBlack : RGB(0, 200, 0));
-            EXPECT_EQ(pDC->GetBkMode(), bPanels ? OPAQUE : nMode) << nMode;
-            pDC->SelectObject(pOld);
+                EXPECT_EQ(pDC->GetCurrentFont(), caller.Font());
+                // Panels leave black text in opaque mode; without panels the caller's come back.
+                EXPECT_EQ(pDC->GetTextColor(), bPanels ? kBlack : kCallersText);
+                EXPECT_EQ(pDC->GetBkMode(), bPanels ? OPAQUE : nMode) << nMode;
+            }
 
             // The stock font is still there, unchanged, with no wrapper of ours left on it.
             const LOGFONT lfAfter = StockGuiLogFont();
