@@ -23,7 +23,16 @@ TEST(StartupTest, ApplicationNameIsTheProgramFileName)
 {
     RUN_RESULT result = RunProbe("SDL_VIDEODRIVER=dummy");
     EXPECT_EQ(result.nExitCode, 0);
-    EXPECT_EQ(result.strOutput, "wnd_startup_probe\n");
+    EXPECT_EQ(result.strOutput.substr(0, result.strOutput.find('\n') + 1), "wnd_startup_probe\n");
+}
+
+// The display start-up hides the compose table for a moment only: programs started later,
+// such as the browser behind a link, see the user's environment unchanged.
+TEST(StartupTest, TheUsersComposeTableSettingIsAsItWasOnceStarted)
+{
+    EXPECT_EQ(RunProbe("-u XCOMPOSEFILE SDL_VIDEODRIVER=dummy").strOutput, "wnd_startup_probe\nXCOMPOSEFILE unset\n");
+    EXPECT_EQ(RunProbe("SDL_VIDEODRIVER=dummy XCOMPOSEFILE=/home/me/.XCompose").strOutput,
+              "wnd_startup_probe\nXCOMPOSEFILE /home/me/.XCompose\n");
 }
 
 }  // namespace
