@@ -2,7 +2,11 @@
 // language and code page.
 #pragma once
 
+#include "platform/core/CString.h"
 #include "platform/core/WinDef.h"
+
+// The id of the program's version information.
+#define VS_VERSION_INFO 1
 
 #define VOS__WINDOWS32 0x00000004L
 #define VFT_APP 0x00000001L
@@ -22,3 +26,7 @@ struct AFX_VERSIONINFO {
     const AFX_VERSION_STRING* pStrings;
     int nStrings;
 };
+
+// The program's file version as dotted numbers ("1.0.0.1"); empty when the program has no
+// version information.
+CString AfxGetFileVersionText();

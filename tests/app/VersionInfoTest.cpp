@@ -36,6 +36,7 @@ TEST(VersionInfo, NumbersTextsAndTheBuildsVersionAgree)
     EXPECT_EQ(Joined(pInfo->wProductVersion, "."), BRELVIN_PROJECT_VERSION);
     EXPECT_EQ(Value(*pInfo, "FileVersion"), Joined(pInfo->wFileVersion, ", "));
     EXPECT_EQ(Value(*pInfo, "ProductVersion"), Joined(pInfo->wProductVersion, ", "));
+    EXPECT_STREQ(AfxGetFileVersionText(), BRELVIN_PROJECT_VERSION);
 }
 
 }  // namespace
