@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/AfxPrintable.h"
 #include "platform/core/CString.h"
 #include "res/resource.h"
 
@@ -74,6 +75,19 @@ TEST(StringTest, CopiesAreIndependent)
     a = b;
     b.Empty();
     EXPECT_EQ(a, "abcdef");
+}
+
+TEST(PrintableTest, ControlsBackslashesAndBytesThatAreNotUtf8AreEscaped)
+{
+    EXPECT_EQ(AfxPrintable("plain year-2027.png"), "plain year-2027.png");
+    EXPECT_EQ(AfxPrintable("a\nb\tc\rd\x1b[31m\x7f"), "a\\nb\\tc\\rd\\x1b[31m\\x7f");
+    EXPECT_EQ(AfxPrintable("C:\\x"), "C:\\\\x");
+    EXPECT_EQ(AfxPrintable("Jänner \xe2\x82\xac \xf0\x9f\x93\x85"), "Jänner \xe2\x82\xac \xf0\x9f\x93\x85");
+    EXPECT_EQ(AfxPrintable("\xff x\xc3"), "\\xff x\\xc3");
+    // Overlong, surrogate, cut short, C1 control.
+    EXPECT_EQ(AfxPrintable("\xc0\xaf\xed\xa0\x80\xe2\x82!\xc2\x9b"),
+              "\\xc0\\xaf\\xed\\xa0\\x80\\xe2\\x82!\\xc2\\x9b");
+    EXPECT_EQ(AfxPrintable(nullptr), "");
 }
 
 }  // namespace
