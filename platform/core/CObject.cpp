@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/core/AfxAlloc.h"
 #include "platform/core/CMemoryException.h"
 
 namespace {
@@ -31,7 +32,7 @@ BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0x
 
 void* CObject::operator new(size_t nSize)
 {
-    void* p = std::malloc(nSize != 0 ? nSize : 1);
+    void* p = AfxAllocAllowed(nSize, TRUE) ? std::malloc(nSize != 0 ? nSize : 1) : nullptr;
     if (p == nullptr) {
         AfxThrowMemoryException();
     }

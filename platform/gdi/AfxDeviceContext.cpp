@@ -1,5 +1,6 @@
 #include "platform/gdi/AfxDeviceContext.h"
 
+#include "platform/core/AfxAlloc.h"
 #include "platform/gdi/AfxGdiObjects.h"
 #include "platform/gdi/CDC.h"
 
@@ -7,7 +8,10 @@ namespace {
 
 HDC NewDC()
 {
-    HDC hDC = new HDC__;
+    HDC hDC = AfxNewRecord<HDC__>();
+    if (hDC == nullptr) {
+        return nullptr;
+    }
     hDC->hFont = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     hDC->hPen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
     hDC->hBrush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -66,6 +70,9 @@ AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit)
 HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip)
 {
     HDC hDC = NewDC();
+    if (hDC == nullptr) {
+        return nullptr;
+    }
     hDC->surface = surface;
     hDC->ptOrigin = ptOrigin;
     const RECT rcBounds = {0, 0, surface.pBits != nullptr ? surface.cx : 0, surface.pBits != nullptr ? surface.cy : 0};
@@ -81,6 +88,9 @@ void AfxDeleteSurfaceDC(HDC hDC)
 HDC CreateCompatibleDC(HDC hDC)
 {
     HDC hMemDC = NewDC();
+    if (hMemDC == nullptr) {
+        return nullptr;
+    }
     hMemDC->bMemory = TRUE;
     hMemDC->hBitmap = AfxStockBitmap();
     AfxGdiAddSelection(hMemDC->hBitmap);

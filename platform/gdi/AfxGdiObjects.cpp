@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "platform/core/AfxAlloc.h"
 #include "platform/gdi/AfxFontEngine.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
@@ -29,7 +30,10 @@ LOGFONT MakeLogFont(LONG nHeight, LONG nWeight, BYTE nPitchAndFamily, LPCTSTR ps
 
 HFONT NewFont(const LOGFONT& lf)
 {
-    HFONT hFont = new HFONT__{};
+    HFONT hFont = AfxNewRecord<HFONT__>();
+    if (hFont == nullptr) {
+        return nullptr;
+    }
     hFont->hdr.nType = OBJ_FONT;
     hFont->lf = lf;
     hFont->lf.lfFaceName[LF_FACESIZE - 1] = '\0';
@@ -38,7 +42,10 @@ HFONT NewFont(const LOGFONT& lf)
 
 HBRUSH NewBrush(UINT nStyle, COLORREF cr)
 {
-    HBRUSH hBrush = new HBRUSH__{};
+    HBRUSH hBrush = AfxNewRecord<HBRUSH__>();
+    if (hBrush == nullptr) {
+        return nullptr;
+    }
     hBrush->hdr.nType = OBJ_BRUSH;
     hBrush->lb.lbStyle = nStyle;
     hBrush->lb.lbColor = cr;
@@ -47,7 +54,10 @@ HBRUSH NewBrush(UINT nStyle, COLORREF cr)
 
 HPEN NewPen(UINT nStyle, int nWidth, COLORREF cr)
 {
-    HPEN hPen = new HPEN__{};
+    HPEN hPen = AfxNewRecord<HPEN__>();
+    if (hPen == nullptr) {
+        return nullptr;
+    }
     hPen->hdr.nType = OBJ_PEN;
     hPen->lp.lopnStyle = nStyle;
     hPen->lp.lopnWidth = POINT{nWidth, 0};
@@ -108,6 +118,9 @@ StockObjects::~StockObjects()
 void StockObjects::Put(int nIndex, HGDIOBJ hObject)
 {
     AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
+    if (pHeader == nullptr) {
+        return;
+    }
     pHeader->bStock = TRUE;
     objects[static_cast<size_t>(nIndex)] = pHeader;
 }
@@ -289,7 +302,7 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
         (nHeight > 0 && nWidth > kMaxBitmapPixels / nHeight)) {
         return nullptr;
     }
-    std::unique_ptr<HBITMAP__> p(new (std::nothrow) HBITMAP__{});
+    std::unique_ptr<HBITMAP__> p(AfxNewRecord<HBITMAP__>());
     if (!p) {
         return nullptr;
     }
@@ -298,7 +311,9 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
     p->cy = nHeight;
     const size_t nBytes = static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight) * sizeof(uint32_t);
     if (nBytes > 0) {
-        p->bits.reset(new (std::nothrow) uint32_t[nBytes / sizeof(uint32_t)]);
+        if (AfxAllocAllowed(nBytes, FALSE)) {
+            p->bits.reset(new (std::nothrow) uint32_t[nBytes / sizeof(uint32_t)]);
+        }
         if (!p->bits) {
             return nullptr;
         }

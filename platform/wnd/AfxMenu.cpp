@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/core/AfxAlloc.h"
 #include "platform/gdi/CDC.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CMenu.h"
@@ -241,7 +242,7 @@ std::string AfxStripMnemonic(const std::string& strText, int* pnMnemonic)
     return strOut;
 }
 
-HMENU CreatePopupMenu() { return new HMENU__; }
+HMENU CreatePopupMenu() { return AfxNewRecord<HMENU__>(); }
 
 BOOL DestroyMenu(HMENU hMenu)
 {

@@ -87,7 +87,7 @@ LRESULT SendMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (!IsWindow(hWnd) || hWnd->pfnWndProc == nullptr)
         return 0;
-    return hWnd->pfnWndProc(hWnd, uMsg, wParam, lParam);
+    return AfxCallWindowProc(hWnd, uMsg, wParam, lParam);
 }
 
 LRESULT CallWindowProc(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)

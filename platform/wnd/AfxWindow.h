@@ -108,6 +108,11 @@ BOOL AfxPumpBackendEvent(int nTimeoutMs);
 void AfxForgetWindowInput(HWND hWnd);
 void AfxSetIconic(HWND hWnd, BOOL bIconic);
 
+// Calls the window's procedure; a framework exception or a failed allocation that leaves
+// it is reported with a message box and the message ends there (a paint is validated,
+// a creation fails), so that the message loop goes on.
+LRESULT AfxCallWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Queue.
 void AfxPostInputMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 void AfxRemoveWindowMessages(HWND hWnd);

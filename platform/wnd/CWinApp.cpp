@@ -1,6 +1,7 @@
 #include "platform/wnd/CWinApp.h"
 
 #include <cstdio>
+#include <new>
 
 #include "platform/backend/AfxBackend.h"
 #include "platform/core/CException.h"
@@ -202,6 +203,8 @@ int AfxWinMain(int argc, char* argv[])
         nResult = pApp->InitInstance() ? pApp->Run() : pApp->ExitInstance();
     } catch (CException* pException) {
         pException->Delete();
+        std::fprintf(stderr, "%s: stopped: out of memory\n", AfxGetAppName());
+    } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "%s: stopped: out of memory\n", AfxGetAppName());
     }
     AfxWinTerm();

@@ -4,6 +4,7 @@
 #include <deque>
 #include <string>
 
+#include "platform/core/CMemoryException.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CMenu.h"
 #include "platform/wnd/CWinApp.h"
@@ -189,7 +190,14 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, void* prgnUpdate, UINT flags)
     return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate, flags);
 }
 
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+// A window's drawing surface that cannot be had ends the operation, as any memory failure.
+CDC* CWnd::GetDC()
+{
+    CDC* pDC = CDC::FromHandle(::GetDC(m_hWnd));
+    if (pDC == nullptr)
+        AfxThrowMemoryException();
+    return pDC;
+}
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 int CWnd::ReleaseDC(CDC* pDC) { return pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0; }
 
@@ -287,14 +295,16 @@ LRESULT CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (pWnd == nullptr)
         return ::DefWindowProc(hWnd, message, wParam, lParam);
-    MSG saved = g_lastMsg;
+    // Put back also when a handler fails with an exception.
+    struct CLastMsgScope {
+        MSG saved = g_lastMsg;
+        ~CLastMsgScope() { g_lastMsg = saved; }
+    } scope;
     g_lastMsg.hwnd = hWnd;
     g_lastMsg.message = message;
     g_lastMsg.wParam = wParam;
     g_lastMsg.lParam = lParam;
-    LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);
-    g_lastMsg = saved;
-    return lResult;
+    return pWnd->WindowProc(message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -8,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/core/AfxAlloc.h"
+#include "platform/wnd/AfxMessageBox.h"
 #include "tests/app/AppTestSupport.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
 
@@ -288,6 +290,62 @@ TEST_F(CalendarWndTest, ClicksOffTheBoxesAndCellsChangeNothingAndPaintNothing)
     Run(steps);
     ASSERT_NE(pSel, nullptr);
     EXPECT_TRUE(changed.empty()) << "changed by a click on: " << ::testing::PrintToString(changed);
+}
+
+// Refuses, while armed, every allocation of the kind it was armed for: framework records
+// (device contexts and the like) or objects of framework classes.
+int g_nRefuse = -1;  // -1: none; otherwise the bObject value refused
+BOOL RefusingHook(size_t, BOOL bObject, LONG) { return g_nRefuse != static_cast<int>(bObject); }
+
+struct CBoxLog : IAfxMessageBox {
+    std::vector<std::string> m_texts;
+    int Show(HWND, LPCTSTR lpszText, LPCTSTR, UINT) override
+    {
+        m_texts.push_back(lpszText);
+        return IDOK;
+    }
+};
+
+TEST_F(CalendarWndTest, MemoryFailuresEndTheOperationNotTheProgram)
+{
+    CBoxLog box;
+    IAfxMessageBox* pOldBox = AfxSetMessageBox(&box);
+    AFX_ALLOC_HOOK pfnOldHook = AfxSetAllocHook(RefusingHook);
+    std::vector<uint32_t> afterFailedPaint;
+    size_t nBoxesAfterPaint = 0;
+    int nYearAfterFailure = 0;
+    Run({[&]() {
+             MarkPixel(Cal(), CPoint(300, 200), kMarker);
+             g_nRefuse = FALSE;  // the paint gets no drawing surfaces
+             Cal()->Invalidate(FALSE);
+         },
+         [&]() {
+             g_nRefuse = -1;
+             nBoxesAfterPaint = box.m_texts.size();
+             afterFailedPaint = ClientPixels(Cal());
+             Cal()->Invalidate(FALSE);
+         },
+         [&]() {
+             g_nRefuse = TRUE;  // SetYear cannot make its panels
+             ClickNext();
+         },
+         [&]() {
+             g_nRefuse = -1;
+             nYearAfterFailure = Cal()->m_nYear;
+             ClickNext();
+         },
+         m_fnGrab});
+    AfxSetAllocHook(pfnOldHook);
+    AfxSetMessageBox(pOldBox);
+    g_nRefuse = -1;
+
+    EXPECT_EQ(nBoxesAfterPaint, 0u);
+    EXPECT_EQ(std::count(afterFailedPaint.begin(), afterFailedPaint.end(), kMarker), 1) << "the failed paint drew";
+    EXPECT_EQ(box.m_texts, std::vector<std::string>{"Out of memory."});
+    EXPECT_EQ(nYearAfterFailure, 2001);
+    CCalendarPicture picture(628, 499);
+    picture.ChangeYear(2002);
+    ExpectPicture(picture);
 }
 
 }  // namespace

@@ -1,0 +1,24 @@
+// Allocation failure the framework's way. A hook (tests) may refuse any allocation that
+// the framework makes; objects of the framework's classes then throw its memory exception,
+// and its handles (device contexts, windows, ...) come back null, a failed result.
+#pragma once
+
+#include <cstddef>
+#include <new>
+
+#include "platform/core/WinDef.h"
+
+// TRUE lets the allocation go ahead. bObject: an object of a framework class.
+typedef BOOL (*AFX_ALLOC_HOOK)(size_t nSize, BOOL bObject, LONG lRequestNumber);
+
+// Installs the hook (null: none) and returns the one it replaces.
+AFX_ALLOC_HOOK AfxSetAllocHook(AFX_ALLOC_HOOK pfnAllocHook);
+// Asks the hook, if any, about one allocation.
+BOOL AfxAllocAllowed(size_t nSize, BOOL bObject);
+
+// A framework record, or null when memory (or the hook) refuses it.
+template <typename T>
+T* AfxNewRecord()
+{
+    return AfxAllocAllowed(sizeof(T), FALSE) ? new (std::nothrow) T() : nullptr;
+}
