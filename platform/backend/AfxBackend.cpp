@@ -5,13 +5,15 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "platform/backend/AfxBackendWindow.h"
+#include "platform/backend/AfxBackendX11.h"
 
 namespace {
 
 bool g_bReady = false;
-const Uint32 kPopupFlags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
+const Uint32 kTooltipFlags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_TOOLTIP | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
 SDL_Cursor* g_cursors[AFX_OSCURSOR_COUNT] = {};
 int g_nCursorShape = -1;
 SDL_Cursor* g_pImageCursor = nullptr;
@@ -94,6 +96,9 @@ BOOL AfxBackendInit(const char** ppszError)
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The pointer is grabbed only for a window that captures it, never behind our back
+    // while a button is down.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     if (!ChooseVideoDriver()) {
         SDL_snprintf(s_szError, sizeof s_szError, "no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
         if (ppszError != nullptr)
@@ -129,23 +134,32 @@ void AfxBackendTerm()
         SDL_FreeCursor(g_pImageCursor);
     g_pImageCursor = nullptr;
     g_pImageCursorKey = nullptr;
+    AfxX11Forget();
     SDL_Quit();
     g_bReady = false;
 }
 
-AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, BOOL bPopup)
+AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, const AFX_OSWINDOW_STYLE& style)
 {
     if (!g_bReady)
         return nullptr;
     int nX = x == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : x;
     int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : y;
-    SDL_Window* pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, cx > 0 ? cx : 1,
-                                        cy > 0 ? cy : 1, SDL_WINDOW_HIDDEN | (bPopup ? kPopupFlags : 0u));
-    if (pSdl == nullptr)
+    Uint32 nFlags = SDL_WINDOW_HIDDEN | (style.nKind == AFX_OSWINDOW_TOOLTIP ? kTooltipFlags : 0u);
+    AFX_OSWINDOW* pWindow = new (std::nothrow) AFX_OSWINDOW{nullptr, style.nKind};
+    if (pWindow == nullptr)
         return nullptr;
-    AFX_OSWINDOW* pWindow = new AFX_OSWINDOW;
-    pWindow->pSdl = pSdl;
-    SDL_SetWindowData(pSdl, "afx", pWindow);
+    pWindow->pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, cx > 0 ? cx : 1, cy > 0 ? cy : 1,
+                                     nFlags);
+    if (pWindow->pSdl == nullptr) {
+        delete pWindow;
+        return nullptr;
+    }
+    SDL_SetWindowData(pWindow->pSdl, "afx", pWindow);
+    AfxX11NoteWindow(pWindow->pSdl);
+    if (style.pOwner != nullptr && style.nKind != AFX_OSWINDOW_TOOLTIP)
+        SDL_SetWindowModalFor(pWindow->pSdl, style.pOwner->pSdl);
+    AfxX11DescribeWindow(pWindow->pSdl, style);
     return pWindow;
 }
 
@@ -157,14 +171,12 @@ void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow)
     delete pWindow;
 }
 
-void AfxBackendSetOwner(AFX_OSWINDOW* pWindow, AFX_OSWINDOW* pOwner)
-{
-    if (pWindow != nullptr && pOwner != nullptr)
-        SDL_SetWindowModalFor(pWindow->pSdl, pOwner->pSdl);
-}
-
+// A tooltip is mapped by hand on X11: without a window manager SDL would give it the
+// input focus, which goes nowhere once it hides.
 void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow)
 {
+    if (pWindow->nKind == AFX_OSWINDOW_TOOLTIP && AfxX11ShowWithoutFocus(pWindow->pSdl, bShow))
+        return;
     if (bShow)
         SDL_ShowWindow(pWindow->pSdl);
     else
@@ -199,7 +211,13 @@ BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow)
 
 void AfxBackendMinimize(AFX_OSWINDOW* pWindow) { SDL_MinimizeWindow(pWindow->pSdl); }
 
-void AfxBackendRaise(AFX_OSWINDOW* pWindow) { SDL_RaiseWindow(pWindow->pSdl); }
+void AfxBackendRaise(AFX_OSWINDOW* pWindow)
+{
+    SDL_RaiseWindow(pWindow->pSdl);
+    // Without a window manager nobody else hands the keyboard to the window.
+    if (AfxX11IsActive() && !AfxX11HasWindowManager())
+        SDL_SetWindowInputFocus(pWindow->pSdl);
+}
 
 SIZE AfxBackendGetScreenSize()
 {
@@ -283,6 +301,15 @@ void AfxBackendCaptureMouse(BOOL bCapture)
 {
     if (g_bReady)
         SDL_CaptureMouse(bCapture ? SDL_TRUE : SDL_FALSE);
+}
+
+// The window that holds the capture keeps it inside the program; only the grab goes.
+void AfxBackendBeginExternalWait()
+{
+    if (!g_bReady)
+        return;
+    SDL_CaptureMouse(SDL_FALSE);
+    AfxX11Flush();
 }
 
 DWORD AfxBackendGetTicks() { return SDL_GetTicks(); }

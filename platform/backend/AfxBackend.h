@@ -24,6 +24,7 @@ enum AFX_EVENT_TYPE {
     AFX_EVENT_MINIMIZE,
     AFX_EVENT_RESTORE,
     AFX_EVENT_MOUSELEAVE,
+    AFX_EVENT_MOVE,        // the window manager placed the window: x, y is the client area's new screen position
 };
 
 enum AFX_MOUSE_BUTTON { AFX_BUTTON_LEFT = 1, AFX_BUTTON_MIDDLE = 2, AFX_BUTTON_RIGHT = 3 };
@@ -57,20 +58,33 @@ BOOL AfxBackendInit(const char** ppszError);
 BOOL AfxBackendIsReady();
 void AfxBackendTerm();
 
+// What a top-level window is, for the window manager.
+enum AFX_OSWINDOW_KIND {
+    AFX_OSWINDOW_NORMAL,   // an application window with its own taskbar entry
+    AFX_OSWINDOW_DIALOG,   // a modal box, kept above its owner
+    AFX_OSWINDOW_TOOLTIP,  // no frame, on top, out of the taskbar, never focused
+};
+
+struct AFX_OSWINDOW_STYLE {
+    int nKind;              // AFX_OSWINDOW_*
+    AFX_OSWINDOW* pOwner;   // the window it belongs to, or null
+    BOOL bMinimize;         // what the window manager may offer besides moving and closing
+    BOOL bMaximize;
+    BOOL bResize;
+};
+
 // A top-level window whose client area is cx by cy pixels. x and y are the client
-// area's screen position; AFX_POS_CENTERED centres it on the screen. A popup has no
-// frame, stays on top, is left out of the taskbar and never takes the focus (tooltips).
+// area's screen position; AFX_POS_CENTERED centres it on the screen.
 #define AFX_POS_CENTERED (-0x7FFF)
-AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, BOOL bPopup = FALSE);
+AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, int cy, const AFX_OSWINDOW_STYLE& style);
 void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow);
-// An owned window: kept above its owner by the window manager and out of the taskbar.
-void AfxBackendSetOwner(AFX_OSWINDOW* pWindow, AFX_OSWINDOW* pOwner);
 void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow);
 void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle);
 void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy);
 POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow);
 BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow);
 void AfxBackendMinimize(AFX_OSWINDOW* pWindow);
+// Brings the window to the front and gives it the keyboard.
 void AfxBackendRaise(AFX_OSWINDOW* pWindow);
 SIZE AfxBackendGetScreenSize();
 
@@ -91,6 +105,9 @@ void AfxBackendSetCursor(int nShape);
 // A cursor made from an image; pKey names the image, so that showing it again is cheap.
 void AfxBackendSetImageCursor(const AFX_OSICON& image, int xHotspot, int yHotspot, const void* pKey);
 void AfxBackendCaptureMouse(BOOL bCapture);
+// Before the program waits for something outside it (a program it started): the pointer
+// is let go, so that the desktop stays usable, and what is drawn so far reaches the screen.
+void AfxBackendBeginExternalWait();
 
 // Milliseconds since the backend started.
 DWORD AfxBackendGetTicks();

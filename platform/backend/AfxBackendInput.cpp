@@ -3,6 +3,7 @@
 
 #include "platform/backend/AfxBackend.h"
 #include "platform/backend/AfxBackendWindow.h"
+#include "platform/backend/AfxBackendX11.h"
 
 namespace {
 
@@ -86,6 +87,7 @@ int WindowEventType(Uint8 nEvent)
     case SDL_WINDOWEVENT_MINIMIZED: return AFX_EVENT_MINIMIZE;
     case SDL_WINDOWEVENT_RESTORED: return AFX_EVENT_RESTORE;
     case SDL_WINDOWEVENT_LEAVE: return AFX_EVENT_MOUSELEAVE;
+    case SDL_WINDOWEVENT_MOVED: return AFX_EVENT_MOVE;
     default: return AFX_EVENT_NONE;
     }
 }
@@ -125,11 +127,29 @@ BOOL Translate(const SDL_Event& e, AFX_INPUT_EVENT* pEvent)
     case SDL_WINDOWEVENT:
         pEvent->nType = WindowEventType(e.window.event);
         pEvent->pWindow = AfxBackendWindowFromId(e.window.windowID);
+        pEvent->x = e.window.data1;
+        pEvent->y = e.window.data2;
         break;
     default:
         return FALSE;
     }
     return pEvent->nType != AFX_EVENT_NONE && pEvent->pWindow != nullptr;
+}
+
+// The next SDL event, waiting up to nTimeoutMs (negative: for ever). On X11 the wait is
+// ours: SDL's own wakes itself by sending an event to one of our windows over a second
+// connection, and the server may take that after the window was destroyed on the first;
+// Xlib then ends the program with BadWindow.
+int NextSdlEvent(SDL_Event* pEvent, int nTimeoutMs)
+{
+    if (SDL_PollEvent(pEvent))
+        return 1;
+    if (nTimeoutMs == 0)
+        return 0;
+    // Events queued behind the end of the last pump need no wait.
+    if (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) && !AfxX11WaitForInput(nTimeoutMs))
+        return nTimeoutMs < 0 ? SDL_WaitEvent(pEvent) : SDL_WaitEventTimeout(pEvent, nTimeoutMs);
+    return SDL_PollEvent(pEvent);
 }
 
 Uint32 WindowIdOf(AFX_OSWINDOW* pWindow) { return pWindow != nullptr ? SDL_GetWindowID(pWindow->pSdl) : 0; }
@@ -148,17 +168,18 @@ BOOL AfxBackendNextEvent(AFX_INPUT_EVENT* pEvent, int nTimeoutMs)
         return FALSE;
     Uint32 nStart = SDL_GetTicks();
     for (;;) {
-        SDL_Event e;
         int nLeft = nTimeoutMs;
         if (nTimeoutMs > 0) {
             Uint32 nSpent = SDL_GetTicks() - nStart;
             nLeft = nSpent >= static_cast<Uint32>(nTimeoutMs) ? 0 : nTimeoutMs - static_cast<int>(nSpent);
         }
-        int bGot = nLeft < 0 ? SDL_WaitEvent(&e) : nLeft == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, nLeft);
-        if (!bGot)
+        SDL_Event e;
+        if (NextSdlEvent(&e, nLeft)) {
+            if (Translate(e, pEvent))
+                return TRUE;
+        } else if (nLeft == 0) {
             return FALSE;
-        if (Translate(e, pEvent))
-            return TRUE;
+        }
     }
 }
 

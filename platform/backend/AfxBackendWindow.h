@@ -5,6 +5,7 @@
 
 struct AFX_OSWINDOW {
     SDL_Window* pSdl;
+    int nKind;  // AFX_OSWINDOW_*
 };
 
 // The window an SDL event belongs to, or null.

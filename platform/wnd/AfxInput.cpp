@@ -135,6 +135,21 @@ void Activate(HWND hTop)
     SetFocus(hFocus);
 }
 
+// The window manager put the client area at (x, y) of the screen.
+void Moved(HWND hTop, int x, int y)
+{
+    OffsetRect(&hTop->rcWindow, x - hTop->rcWindow.left, y - hTop->rcWindow.top);
+}
+
+// An inactive window shows no focus; the control that had it gets it back on activation.
+void Deactivate(HWND hTop)
+{
+    if (g_hActive == hTop)
+        g_hActive = nullptr;
+    if (g_hFocus != nullptr && GetTopLevelWindow(g_hFocus) == hTop)
+        SetFocus(nullptr);
+}
+
 void Translate(const AFX_INPUT_EVENT& e)
 {
     HWND hTop = AfxWindowFromOs(e.pWindow);
@@ -153,6 +168,8 @@ void Translate(const AFX_INPUT_EVENT& e)
         break;
     case AFX_EVENT_EXPOSE: AfxAddPresentRect(hTop, rcAll); break;
     case AFX_EVENT_ACTIVATE: Activate(hTop); break;
+    case AFX_EVENT_DEACTIVATE: Deactivate(hTop); break;
+    case AFX_EVENT_MOVE: Moved(hTop, e.x, e.y); break;
     case AFX_EVENT_MINIMIZE: AfxSetIconic(hTop, TRUE); break;
     case AFX_EVENT_RESTORE: AfxSetIconic(hTop, FALSE); break;
     default: break;

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/backend/AfxBackend.h"
+#include "platform/core/AfxAlloc.h"
 #include "platform/wnd/AfxCommCtrl.h"
 #include "platform/wnd/CWnd.h"
 
@@ -86,15 +87,32 @@ void PlaceTopLevel(HWND hWnd, int x, int y, int cx, int cy)
     SetRect(&hWnd->rcWindow, x, y, x + cx, y + cy);
 }
 
+// What the window manager is told about the window, from its styles.
+AFX_OSWINDOW_STYLE OsStyleOf(HWND hWnd)
+{
+    AFX_OSWINDOW_STYLE style = {AFX_OSWINDOW_NORMAL, nullptr, FALSE, FALSE, FALSE};
+    BOOL bOwned = hWnd->hOwner != nullptr && (hWnd->dwExStyle & WS_EX_APPWINDOW) == 0;
+    if (bOwned)
+        style.pOwner = hWnd->hOwner->pOs;
+    if (AfxIsPopupWindow(hWnd))
+        style.nKind = AFX_OSWINDOW_TOOLTIP;
+    else if (bOwned)
+        style.nKind = AFX_OSWINDOW_DIALOG;
+    // A window of its own in the taskbar can always go there; boxes that belong to
+    // another window stay with it.
+    style.bMinimize = style.nKind == AFX_OSWINDOW_NORMAL;
+    style.bMaximize = (hWnd->dwStyle & WS_MAXIMIZEBOX) != 0;
+    style.bResize = (hWnd->dwStyle & WS_THICKFRAME) != 0;
+    return style;
+}
+
 BOOL CreateOsWindow(HWND hWnd)
 {
     RECT& rc = hWnd->rcWindow;
     hWnd->pOs = AfxBackendCreateWindow(hWnd->strText.c_str(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                                       AfxIsPopupWindow(hWnd));
+                                       OsStyleOf(hWnd));
     if (hWnd->pOs == nullptr)
         return FALSE;
-    if (hWnd->hOwner != nullptr && (hWnd->dwExStyle & WS_EX_APPWINDOW) == 0)
-        AfxBackendSetOwner(hWnd->pOs, hWnd->hOwner->pOs);
     AfxResizeBackBuffer(hWnd);
     return TRUE;
 }
@@ -215,7 +233,9 @@ namespace {
 
 HWND NewWindow(const AFX_WNDCLASS_ENTRY* pClass, DWORD dwExStyle, LPCTSTR lpszWindowName, DWORD dwStyle)
 {
-    HWND hWnd = new HWND__;
+    HWND hWnd = AfxNewRecord<HWND__>();
+    if (hWnd == nullptr)
+        return nullptr;
     hWnd->pClass = pClass;
     hWnd->pfnWndProc = pClass->lpfnWndProc;
     hWnd->dwStyle = dwStyle;
@@ -265,6 +285,8 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     if (pClass == nullptr || (bChild && !IsWindow(hWndParent)) || (!bChild && !AfxBackendIsReady()))
         return nullptr;
     HWND hWnd = NewWindow(pClass, dwExStyle, lpszWindowName, dwStyle);
+    if (hWnd == nullptr)
+        return nullptr;
     RECT rc = {x, y, x + nWidth, y + nHeight};
     if (!LinkWindow(hWnd, hWndParent, hMenu, rc)) {
         delete hWnd;

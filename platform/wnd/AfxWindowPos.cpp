@@ -22,16 +22,35 @@ void Restack(HWND hWnd, HWND hWndInsertAfter)
     }
 }
 
+// A popup that goes leaves its pixels on the screen until the windows beneath show
+// theirs again, which they do at once from their back buffers.
+void RevealBeneath(HWND hPopup)
+{
+    for (HWND hTop : AfxGetTopLevelWindows()) {
+        RECT rc;
+        if (hTop == hPopup || !hTop->bShown || !IntersectRect(&rc, &hPopup->rcWindow, &hTop->rcWindow))
+            continue;
+        OffsetRect(&rc, -hTop->rcWindow.left, -hTop->rcWindow.top);
+        AfxBackendPresent(hTop->pOs, AfxBackBufferSurface(hTop), rc);
+    }
+}
+
 void ShowTopLevel(HWND hWnd, BOOL bShow)
 {
+    BOOL bPopup = AfxIsPopupWindow(hWnd);
     hWnd->bShown = bShow;
     AfxBackendShowWindow(hWnd->pOs, bShow);
     if (bShow) {
-        if (!AfxIsPopupWindow(hWnd))
+        if (!bPopup)
             AfxBackendRaise(hWnd->pOs);
         RECT rc;
         GetClientRect(hWnd, &rc);
         AfxInvalidateTree(hWnd, rc, TRUE);
+    } else if (bPopup) {
+        RevealBeneath(hWnd);
+    } else if (hWnd->hOwner != nullptr && hWnd->hOwner->bShown) {
+        // The owner takes over, as it would from a window manager.
+        AfxBackendRaise(hWnd->hOwner->pOs);
     }
 }
 

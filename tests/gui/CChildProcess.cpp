@@ -1,5 +1,6 @@
 #include "tests/gui/CChildProcess.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -12,11 +13,24 @@ extern char** environ;
 
 CChildProcess::~CChildProcess() { Stop(); }
 
-bool CChildProcess::Start(const std::vector<std::string>& argv, const std::vector<std::string>& env, int nKeepFd)
+bool CChildProcess::Start(const std::vector<std::string>& argv, const std::vector<std::string>& env, int nKeepFd,
+                          const std::string& strErrorFile)
 {
+    // A variable given here replaces the inherited one: a DISPLAY of the test's own must
+    // win over the desktop's.
+    auto isGiven = [&env](const std::string& strVar) {
+        std::string strName = strVar.substr(0, strVar.find('='));
+        for (const std::string& strGiven : env) {
+            if (strGiven.compare(0, strName.size() + 1, strName + "=") == 0)
+                return true;
+        }
+        return false;
+    };
     std::vector<std::string> allEnv;
-    for (char** pp = environ; *pp != nullptr; ++pp)
-        allEnv.push_back(*pp);
+    for (char** pp = environ; *pp != nullptr; ++pp) {
+        if (!isGiven(*pp))
+            allEnv.push_back(*pp);
+    }
     allEnv.insert(allEnv.end(), env.begin(), env.end());
     std::vector<char*> args, envp;
     for (const std::string& s : argv)
@@ -33,6 +47,8 @@ bool CChildProcess::Start(const std::vector<std::string>& argv, const std::vecto
         if (fd != nKeepFd)
             posix_spawn_file_actions_addclose(&actions, fd);
     }
+    if (!strErrorFile.empty())
+        posix_spawn_file_actions_addopen(&actions, 2, strErrorFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     int nError = posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (nError != 0)

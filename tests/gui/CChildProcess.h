@@ -1,5 +1,6 @@
-// A program started for a test, with extra environment variables; ended (TERM, then
-// KILL) and reaped when the object goes, whatever the test's outcome.
+// A program started for a test, with environment variables of its own (they replace the
+// inherited ones of the same names); ended (TERM, then KILL) and reaped when the object
+// goes, whatever the test's outcome.
 #pragma once
 
 #include <sys/types.h>
@@ -14,8 +15,10 @@ public:
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
 
-    // argv[0] is the program's path. nKeepFd, when >= 0, stays open in the child.
-    bool Start(const std::vector<std::string>& argv, const std::vector<std::string>& env, int nKeepFd = -1);
+    // argv[0] is the program's path. nKeepFd, when >= 0, stays open in the child; with
+    // strErrorFile its standard error goes to that file.
+    bool Start(const std::vector<std::string>& argv, const std::vector<std::string>& env, int nKeepFd = -1,
+               const std::string& strErrorFile = "");
     // Waits up to nTimeoutMs for the end; the exit code, or -1 (still running, or killed
     // by a signal).
     int Wait(int nTimeoutMs);

@@ -18,8 +18,10 @@ const int kWaitMs = 30000;
 CGuiProgram::~CGuiProgram()
 {
     m_program.Stop();
+    m_windowManager.Stop();
     if (m_strDir.empty())
         return;
+    unlink((m_strDir + "/stderr").c_str());
     unlink((m_strDir + "/bin/xdg-open").c_str());
     unlink((m_strDir + "/opened").c_str());
     unlink((m_strDir + "/opened.tmp").c_str());
@@ -38,19 +40,23 @@ bool CGuiProgram::WaitUntil(const std::function<bool()>& fnDone, int nTimeoutMs)
     return true;
 }
 
-bool CGuiProgram::MakeStandInOpener()
+bool CGuiProgram::MakeStandInOpener(int nRunSeconds)
 {
-    char szDir[] = "/tmp/brelvin-gui-link-XXXXXX";
-    if (mkdtemp(szDir) == nullptr)
-        return false;
-    m_strDir = szDir;
-    if (mkdir((m_strDir + "/bin").c_str(), 0700) != 0)
-        return false;
+    if (m_strDir.empty()) {
+        char szDir[] = "/tmp/brelvin-gui-link-XXXXXX";
+        if (mkdtemp(szDir) == nullptr)
+            return false;
+        m_strDir = szDir;
+        if (mkdir((m_strDir + "/bin").c_str(), 0700) != 0)
+            return false;
+    }
     std::string strScript = m_strDir + "/bin/xdg-open";
     std::ofstream(strScript) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << m_strDir << "/opened.tmp' && mv '" << m_strDir
-                             << "/opened.tmp' '" << m_strDir << "/opened'\n";
+                             << "/opened.tmp' '" << m_strDir << "/opened'\nsleep " << nRunSeconds << "\n";
     return chmod(strScript.c_str(), 0700) == 0;
 }
+
+bool CGuiProgram::SetOpenerRunTime(int nSeconds) { return MakeStandInOpener(nSeconds); }
 
 // The program takes its PATH from ours at the moment it starts.
 bool CGuiProgram::StartProgram()
@@ -58,14 +64,22 @@ bool CGuiProgram::StartProgram()
     const char* pszPath = getenv("PATH");
     std::string strOldPath = pszPath != nullptr ? pszPath : "/usr/bin:/bin";
     setenv("PATH", (m_strDir + "/bin:" + strOldPath).c_str(), 1);
-    bool bStarted = m_program.Start({BRELVIN_PROGRAM}, {"DISPLAY=" + m_xvfb.m_strDisplay});
+    bool bStarted = m_program.Start({BRELVIN_PROGRAM}, {"DISPLAY=" + m_xvfb.m_strDisplay}, -1, m_strDir + "/stderr");
     setenv("PATH", strOldPath.c_str(), 1);
     return bStarted;
 }
 
-bool CGuiProgram::Start()
+bool CGuiProgram::StartWindowManager()
 {
-    if (!MakeStandInOpener()) {
+    if (!m_windowManager.Start({"/usr/bin/openbox", "--sm-disable"}, {"DISPLAY=" + m_xvfb.m_strDisplay}))
+        return false;
+    return WaitUntil([this]() { return m_screen.HasWindowManager() || !m_windowManager.IsRunning(); }, kWaitMs) &&
+           m_windowManager.IsRunning();
+}
+
+bool CGuiProgram::Start(bool bWindowManager)
+{
+    if (!MakeStandInOpener(0)) {
         m_strError = "no stand-in xdg-open";
         return false;
     }
@@ -73,7 +87,21 @@ bool CGuiProgram::Start()
         m_strError = m_xvfb.m_strError;
         return false;
     }
-    if (!m_screen.Open(m_xvfb.m_strDisplay) || !StartProgram()) {
+    if (!m_screen.Open(m_xvfb.m_strDisplay)) {
+        m_strError = "no connection to Xvfb";
+        return false;
+    }
+    if (bWindowManager && !StartWindowManager()) {
+        m_strError = "openbox did not start";
+        return false;
+    }
+    return Launch();
+}
+
+bool CGuiProgram::Launch()
+{
+    m_nWindow = 0;
+    if (!StartProgram()) {
         m_strError = "the program did not start";
         return false;
     }
@@ -83,8 +111,25 @@ bool CGuiProgram::Start()
         m_strError = "the dialog did not show";
         return false;
     }
-    m_rcWindow = m_screen.GetWindowRect(m_nWindow);
+    // Under a window manager the dialog settles where the manager puts it.
+    XRECT rc = m_screen.GetWindowRect(m_nWindow);
+    WaitUntil(
+        [&]() {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            XRECT rcNow = m_screen.GetWindowRect(m_nWindow);
+            bool bSettled = rcNow.x == rc.x && rcNow.y == rc.y;
+            rc = rcNow;
+            return bSettled;
+        },
+        kWaitMs);
+    m_rcWindow = rc;
     return true;
+}
+
+std::string CGuiProgram::ErrorOutput() const
+{
+    std::ifstream file(m_strDir + "/stderr");
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 bool CGuiProgram::Xdotool(std::vector<std::string> args)
@@ -94,10 +139,17 @@ bool CGuiProgram::Xdotool(std::vector<std::string> args)
     return xdotool.Start(args, {"DISPLAY=" + m_xvfb.m_strDisplay}) && xdotool.Wait(kWaitMs) == 0;
 }
 
-bool CGuiProgram::MoveTo(int x, int y)
+// xdotool's own --sync waits for a move, which never comes when the pointer is there already.
+bool CGuiProgram::MoveToScreen(int x, int y)
 {
-    return Xdotool({"mousemove", "--sync", std::to_string(m_rcWindow.x + x), std::to_string(m_rcWindow.y + y)});
+    return Xdotool({"mousemove", std::to_string(x), std::to_string(y)}) && WaitUntil([&]() {
+               int xNow = 0, yNow = 0;
+               m_screen.GetPointer(xNow, yNow);
+               return xNow == x && yNow == y;
+           });
 }
+
+bool CGuiProgram::MoveTo(int x, int y) { return MoveToScreen(m_rcWindow.x + x, m_rcWindow.y + y); }
 
 bool CGuiProgram::Click(int x, int y, int nButton)
 {

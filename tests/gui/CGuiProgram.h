@@ -1,6 +1,7 @@
-// The real brelvin program on an Xvfb server of its own, with a stand-in xdg-open first
-// on its PATH that writes down the address it is asked to open; driven with xdotool.
-// Everything it starts and makes is ended and removed when the object goes.
+// The real brelvin program on an Xvfb server of its own (with openbox as its window
+// manager, on request), with a stand-in xdg-open first on its PATH that writes down the
+// address it is asked to open; driven with xdotool. Everything it starts and makes is
+// ended and removed when the object goes.
 #pragma once
 
 #include <functional>
@@ -18,11 +19,20 @@ public:
     CGuiProgram(const CGuiProgram&) = delete;
     CGuiProgram& operator=(const CGuiProgram&) = delete;
 
-    // Starts the server and the program and waits for the main dialog; FALSE with the
-    // reason in m_strError.
-    bool Start();
+    // Starts the server (and the window manager) and the program and waits for the main
+    // dialog; FALSE with the reason in m_strError.
+    bool Start(bool bWindowManager = false);
+    // Starts the program again on the running server, once the last one has ended.
+    bool Launch();
+    // What the program wrote to its standard error.
+    std::string ErrorOutput() const;
+    // The stand-in xdg-open stays running this long after it wrote down the address, as
+    // a browser that runs in the foreground would.
+    bool SetOpenerRunTime(int nSeconds);
     bool Xdotool(std::vector<std::string> args);
-    // Moves the pointer to a point of the main dialog's client area, and clicks there.
+    // Moves the pointer to a point of the screen, or of the main dialog's client area, and
+    // clicks there.
+    bool MoveToScreen(int x, int y);
     bool MoveTo(int x, int y);
     bool Click(int x, int y, int nButton = 1);
     // What the screen shows of the main dialog's client area in the rectangle, 0x00RRGGBB.
@@ -39,9 +49,12 @@ public:
     XRECT m_rcWindow = {0, 0, 0, 0};
     std::string m_strError;
 
+    CChildProcess m_windowManager;
+
 private:
-    bool MakeStandInOpener();
+    bool MakeStandInOpener(int nRunSeconds);
     bool StartProgram();
+    bool StartWindowManager();
 
     std::string m_strDir;
 };

@@ -9,34 +9,73 @@ CXScreen::~CXScreen()
         XCloseDisplay(m_pDisplay);
 }
 
+namespace {
+
+// Another client's window may go between two requests about it; the answer is then
+// only a failed request, never the end of the test.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
 bool CXScreen::Open(const std::string& strDisplay)
 {
+    XSetErrorHandler(IgnoreError);
     m_pDisplay = XOpenDisplay(strDisplay.c_str());
     return m_pDisplay != nullptr;
 }
 
 unsigned long CXScreen::FindWindow(const std::string& strTitle)
 {
+    return FindIn(DefaultRootWindow(m_pDisplay), strTitle, 2);
+}
+
+// A window manager puts each top-level window into a frame of its own: one level down.
+unsigned long CXScreen::FindIn(unsigned long nParent, const std::string& strTitle, int nDepth)
+{
     Window root = 0, parent = 0;
     Window* pChildren = nullptr;
     unsigned int nChildren = 0;
-    if (!XQueryTree(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &parent, &pChildren, &nChildren))
+    if (nDepth == 0 || !XQueryTree(m_pDisplay, nParent, &root, &parent, &pChildren, &nChildren))
         return 0;
     Window found = 0;
     for (unsigned int i = 0; i < nChildren && found == 0; ++i) {
         XWindowAttributes attributes;
         char* pszName = nullptr;
-        if (XGetWindowAttributes(m_pDisplay, pChildren[i], &attributes) && attributes.map_state == IsViewable &&
-            XFetchName(m_pDisplay, pChildren[i], &pszName) && pszName != nullptr) {
-            if (strTitle == pszName)
-                found = pChildren[i];
-        }
+        if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &attributes) || attributes.map_state != IsViewable)
+            continue;
+        if (XFetchName(m_pDisplay, pChildren[i], &pszName) && pszName != nullptr && strTitle == pszName)
+            found = pChildren[i];
         if (pszName != nullptr)
             XFree(pszName);
+        if (found == 0)
+            found = FindIn(pChildren[i], strTitle, nDepth - 1);
     }
     if (pChildren != nullptr)
         XFree(pChildren);
     return found;
+}
+
+void CXScreen::GetPointer(int& x, int& y)
+{
+    Window root = 0, child = 0;
+    int xWindow = 0, yWindow = 0;
+    unsigned int nMask = 0;
+    XQueryPointer(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &child, &x, &y, &xWindow, &yWindow, &nMask);
+}
+
+bool CXScreen::HasWindowManager()
+{
+    Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    bool bFound = XGetWindowProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), check, 0, 1, False, AnyPropertyType,
+                                     &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
+                  nItems == 1;
+    if (pData != nullptr)
+        XFree(pData);
+    return bFound;
 }
 
 XRECT CXScreen::GetWindowRect(unsigned long nWindow)

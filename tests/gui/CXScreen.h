@@ -23,14 +23,23 @@ public:
     CXScreen& operator=(const CXScreen&) = delete;
 
     bool Open(const std::string& strDisplay);
-    // A mapped top-level window with this exact title; 0 when there is none.
+    // A mapped top-level window with this exact title, also inside a window manager's
+    // frame; 0 when there is none.
     unsigned long FindWindow(const std::string& strTitle);
+    // Where the pointer is on the screen.
+    void GetPointer(int& x, int& y);
+    // Whether a window manager has announced itself on the root window.
+    bool HasWindowManager();
     // Position on the screen and size of the window; cx 0 when it is gone.
     XRECT GetWindowRect(unsigned long nWindow);
     // What the screen shows in rc, 0x00RRGGBB, row by row; empty on failure. The screen's
     // own true-colour picture is read, whatever visual the window has.
     std::vector<uint32_t> Grab(const XRECT& rc);
 
+    _XDisplay* Display() const { return m_pDisplay; }
+
 private:
+    unsigned long FindIn(unsigned long nParent, const std::string& strTitle, int nDepth);
+
     _XDisplay* m_pDisplay = nullptr;
 };

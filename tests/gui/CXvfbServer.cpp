@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 bool CXvfbServer::Start()
@@ -35,3 +36,5 @@ bool CXvfbServer::Start()
     m_strDisplay = ":" + strNumber;
     return true;
 }
+
+bool CXvfbServer::SetNice(int nNice) { return setpriority(PRIO_PROCESS, m_process.m_pid, nNice) == 0; }

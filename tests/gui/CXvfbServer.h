@@ -10,6 +10,8 @@ class CXvfbServer {
 public:
     // FALSE with the reason in m_strError when the server does not come up.
     bool Start();
+    // Lowers the server's scheduling priority (nice value, 0 to 19).
+    bool SetNice(int nNice);
     // ":N"
     std::string m_strDisplay;
     std::string m_strError;

@@ -1,0 +1,30 @@
+// Xlib on the X11 connection that SDL's windows live on, for what SDL cannot say or do
+// itself. Private to platform/backend. Without X11 (another video driver, or a build
+// without Xlib) every call does nothing and the ones that answer say FALSE.
+#pragma once
+
+#include <SDL.h>
+
+#include "platform/backend/AfxBackend.h"
+
+// Remembers the connection of SDL's windows, from the first window made on X11.
+void AfxX11NoteWindow(SDL_Window* pSdl);
+void AfxX11Forget();
+
+// Whether SDL's windows are on X11.
+BOOL AfxX11IsActive();
+
+// Waits up to nTimeoutMs (negative: for ever) until the connection has input; FALSE when
+// there is no X11 connection to wait on.
+BOOL AfxX11WaitForInput(int nTimeoutMs);
+void AfxX11Flush();
+
+// Tells the window manager what the window is: its type, owner, modal state and the
+// functions it may offer. Called before the window is first shown.
+void AfxX11DescribeWindow(SDL_Window* pSdl, const AFX_OSWINDOW_STYLE& style);
+
+// Whether a window manager runs on the X11 display (FALSE when not on X11).
+BOOL AfxX11HasWindowManager();
+
+// Maps or unmaps a window that must never take the input focus; FALSE when not on X11.
+BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow);
