@@ -2,9 +2,15 @@
 
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 extern char** environ;
 
@@ -40,10 +46,33 @@ int SetUpAttributes(posix_spawnattr_t& attr, bool bNewSession)
     return nError;
 }
 
+void WaitFor(pid_t pid)
+{
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
+// Children whose waiting thread could not be started; collected at the next spawn.
+std::mutex g_pendingMutex;
+std::vector<pid_t> g_pending;
+
+void ReapPending()
+{
+    std::lock_guard<std::mutex> lock(g_pendingMutex);
+    std::vector<pid_t> stillRunning;
+    for (pid_t pid : g_pending) {
+        if (waitpid(pid, nullptr, WNOHANG) == 0) {
+            stillRunning.push_back(pid);
+        }
+    }
+    g_pending.swap(stillRunning);
+}
+
 }  // namespace
 
 int AfxSpawn(const std::vector<std::string>& args, LPCTSTR pszDirectory, bool bNewSession, pid_t& pid)
 {
+    ReapPending();
     if (args.empty() || args[0].empty()) {
         return ENOENT;
     }
@@ -77,4 +106,34 @@ bool AfxIsDirectory(LPCTSTR pszPath)
 {
     struct stat st;
     return pszPath != nullptr && stat(pszPath, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int AfxWaitForChild(pid_t pid, int nTimeoutMs, int& nStatus)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
+    for (;;) {
+        pid_t nDone = waitpid(pid, &nStatus, WNOHANG);
+        if (nDone == pid) {
+            return 1;
+        }
+        if (nDone < 0 && errno != EINTR) {
+            return -1;
+        }
+        if (std::chrono::steady_clock::now() >= end) {
+            return 0;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// A detached thread waits for each child: it is reaped the moment it ends, without a
+// SIGCHLD handler that could clash with other code in the process.
+void AfxReapLater(pid_t pid)
+{
+    try {
+        std::thread(WaitFor, pid).detach();
+    } catch (const std::system_error&) {
+        std::lock_guard<std::mutex> lock(g_pendingMutex);
+        g_pending.push_back(pid);
+    }
 }

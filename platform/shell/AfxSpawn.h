@@ -16,5 +16,13 @@
 // or reaps the child.
 int AfxSpawn(const std::vector<std::string>& args, LPCTSTR pszDirectory, bool bNewSession, pid_t& pid);
 
+// Waits up to nTimeoutMs for the child to end: 1 with its wait status when it did, 0 while
+// it still runs, -1 when it is not ours to wait for (someone else took its status).
+int AfxWaitForChild(pid_t pid, int nTimeoutMs, int& nStatus);
+
+// Reaps the child whenever it ends, without waiting for it here, so that no zombie is
+// left behind.
+void AfxReapLater(pid_t pid);
+
 // Whether pszPath names an existing folder.
 bool AfxIsDirectory(LPCTSTR pszPath);

@@ -2,11 +2,6 @@
 // every child as soon as it ends, so that none is left a zombie.
 #pragma once
 
-#include <sys/types.h>
-
-#include <mutex>
-#include <vector>
-
 #include "platform/shell/IAfxProcess.h"
 
 class CSpawnProcess : public IAfxProcess {
@@ -17,12 +12,4 @@ public:
 
     // A failure to start as a system error code.
     static LONG ErrorFromSpawnError(int nError);
-
-private:
-    void Reap(pid_t pid);
-    void ReapPending();
-
-    // Children whose waiting thread could not be started; collected at the next start.
-    std::mutex m_pendingMutex;
-    std::vector<pid_t> m_pending;
 };

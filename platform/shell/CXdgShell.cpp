@@ -1,10 +1,8 @@
 #include "platform/shell/CXdgShell.h"
 
 #include <strings.h>
-#include <sys/wait.h>
 
-#include <cerrno>
-
+#include "platform/backend/AfxBackend.h"
 #include "platform/shell/AfxSpawn.h"
 #include "platform/shell/ShellAPI.h"
 #include "platform/shell/WinError.h"
@@ -16,6 +14,10 @@ const int c_nXdgSyntax = 1;
 const int c_nXdgFileNotFound = 2;
 const int c_nXdgNoTool = 3;
 const int c_nXdgActionFailed = 4;
+
+// Where xdg-open does not know the desktop it runs the browser itself and waits for it;
+// an opener still running after this long has started something and counts as success.
+const int c_nOpenerWaitMs = 2000;
 
 bool IsOpenVerb(LPCTSTR pszVerb)
 {
@@ -41,13 +43,17 @@ INT_PTR CXdgShell::Execute(LPCTSTR pszVerb, LPCTSTR pszFile, LPCTSTR /*pszParame
     if (nError != 0) {
         return ResultFromSpawnError(nError);
     }
+    AfxBackendBeginExternalWait();
     int nStatus = 0;
-    while (waitpid(pid, &nStatus, 0) < 0) {
-        if (errno != EINTR) {
-            return 0;  // someone else took its status: the outcome is unknown
-        }
+    switch (AfxWaitForChild(pid, c_nOpenerWaitMs, nStatus)) {
+    case 1:
+        return ResultFromStatus(nStatus);
+    case 0:
+        AfxReapLater(pid);
+        return c_nSuccess;
+    default:
+        return 0;  // someone else took its status: the outcome is unknown
     }
-    return ResultFromStatus(nStatus);
 }
 
 INT_PTR CXdgShell::ResultFromStatus(int nStatus)

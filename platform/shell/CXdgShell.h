@@ -5,8 +5,10 @@
 
 class CXdgShell : public IAfxShell {
 public:
-    // Runs "xdg-open pszFile" in pszDirectory and waits for it. Only the verb "open" (or
-    // null) is known; parameters and the show command have no meaning for xdg-open.
+    // Runs "xdg-open pszFile" in pszDirectory and waits for it, about 2 s at most: one
+    // still running then has started the program that opens the file, and is reaped when
+    // it ends. Only the verb "open" (or null) is known; parameters and the show command
+    // have no meaning for xdg-open.
     INT_PTR Execute(LPCTSTR pszVerb, LPCTSTR pszFile, LPCTSTR pszParameters, LPCTSTR pszDirectory,
                     int nShowCmd) override;
 
