@@ -37,11 +37,28 @@ UINT TextFormat(DWORD dwStyle)
     return nFormat;
 }
 
+// A control without a background of its own shows its parent's: drawn again over the
+// last drawing of itself, anti-aliased text and icon edges would darken with each redraw.
+void PaintBackground(HWND hWnd, CDC& dc, const CRect& rc, HBRUSH hbr)
+{
+    if (!IsNullBrush(hbr)) {
+        FillRect(dc.m_hDC, &rc, hbr);
+        return;
+    }
+    HWND hParent = hWnd->hParent;
+    if (hParent == nullptr)
+        return;
+    POINT ptChild = AfxClientOrigin(hWnd);
+    POINT ptParent = AfxClientOrigin(hParent);
+    CPoint ptOld = dc.OffsetWindowOrg(ptChild.x - ptParent.x, ptChild.y - ptParent.y);
+    SendMessage(hParent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
+    dc.SetWindowOrg(ptOld);
+}
+
 void PaintText(HWND hWnd, CDC& dc, const CRect& rc)
 {
     HBRUSH hbr = AskColours(hWnd, dc.m_hDC);
-    if (!IsNullBrush(hbr))
-        FillRect(dc.m_hDC, &rc, hbr);
+    PaintBackground(hWnd, dc, rc, hbr);
     HFONT hFont = hWnd->hFont != nullptr ? hWnd->hFont : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont);
     if (!IsWindowEnabled(hWnd))
@@ -53,9 +70,7 @@ void PaintText(HWND hWnd, CDC& dc, const CRect& rc)
 
 void PaintIcon(HWND hWnd, CDC& dc, const CRect& rc)
 {
-    HBRUSH hbr = AskColours(hWnd, dc.m_hDC);
-    if (!IsNullBrush(hbr))
-        FillRect(dc.m_hDC, &rc, hbr);
+    PaintBackground(hWnd, dc, rc, AskColours(hWnd, dc.m_hDC));
     if (hWnd->hIcon != nullptr)
         DrawIconEx(dc.m_hDC, 0, 0, hWnd->hIcon, rc.Width(), rc.Height(), 0, nullptr, DI_NORMAL);
 }

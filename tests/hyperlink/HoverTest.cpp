@@ -3,6 +3,8 @@
 // capture and draws the link or visited colour; colours are read from the back buffer.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/hyperlink/LinkTestSupport.h"
 
 namespace {
@@ -121,6 +123,22 @@ TEST_F(HoverTest, LosingTheCaptureToAnotherWindowKeepsTheHover)
     m_frame.SetCapture();
     EXPECT_TRUE(m_link.m_bMouseOver);
     ::ReleaseCapture();
+}
+
+TEST_F(HoverTest, AnyNumberOfHoversLeavesTheTextAsItWas)
+{
+    const std::vector<uint32_t> atRest = ClientPixels(&m_link);
+    Move(2, 2);
+    const std::vector<uint32_t> firstHover = ClientPixels(&m_link);
+    std::vector<uint32_t> lastHover;
+    for (int i = 0; i < 10; ++i) {
+        Leave();
+        Move(2, 2);
+        lastHover = ClientPixels(&m_link);
+    }
+    Leave();
+    EXPECT_TRUE(lastHover == firstHover) << "the hover colour's text grew darker";
+    EXPECT_TRUE(ClientPixels(&m_link) == atRest) << "the link colour's text grew darker";
 }
 
 }  // namespace

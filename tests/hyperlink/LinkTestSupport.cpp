@@ -120,6 +120,18 @@ int CountPixels(CWnd* pWnd, COLORREF crColour)
     return nCount;
 }
 
+std::vector<uint32_t> ClientPixels(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetClientRect(&rc);
+    std::vector<uint32_t> pixels;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x)
+            pixels.push_back(AfxGetBackBufferPixel(pWnd->m_hWnd, CPoint(x, y)));
+    }
+    return pixels;
+}
+
 CRect RectInParent(CWnd* pWnd)
 {
     CRect rc;

@@ -108,5 +108,7 @@ private:
 
 // Pixels of exactly crColour in pWnd's client area of the back buffer.
 int CountPixels(CWnd* pWnd, COLORREF crColour);
+// The client area's pixels in the back buffer, row by row.
+std::vector<uint32_t> ClientPixels(CWnd* pWnd);
 // The window's rectangle in its parent's client coordinates.
 CRect RectInParent(CWnd* pWnd);
