@@ -178,4 +178,30 @@ TEST_F(RenderTool, ExistingFileIsReplacedWhole)
     EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"out.png"}));
 }
 
+TEST_F(RenderTool, HelpAndVersionPrintToStandardOutputAndRefusalsPointToHelp)
+{
+    const TOOL_RESULT version = RunTool(m_folder, {"--version"});
+    EXPECT_EQ(version.nExitCode, 0);
+    EXPECT_EQ(version.strOutput, "brelvin-render " BRELVIN_PROJECT_VERSION "\n");
+    EXPECT_EQ(version.strError, "");
+
+    const TOOL_RESULT help = RunTool(m_folder, {"--help"});
+    EXPECT_EQ(help.nExitCode, 0);
+    EXPECT_EQ(help.strError, "");
+    EXPECT_EQ(help.strOutput.rfind("Usage: brelvin-render [OPTION]... OUTPUT.png\n", 0), 0u) << help.strOutput;
+    for (const char* pszOption : {"--year YEAR", "--select YYYY-MM-DD", "--size WIDTHxHEIGHT", "--help", "--version"}) {
+        EXPECT_NE(help.strOutput.find(std::string("\n  ") + pszOption), std::string::npos) << pszOption;
+    }
+
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"}, std::vector<std::string>{}}) {
+        const TOOL_RESULT r = RunTool(m_folder, args);
+        EXPECT_EQ(r.nExitCode, 2);
+        EXPECT_EQ(r.strOutput, "");
+        const std::string strHint = "; try 'brelvin-render --help'\n";
+        ASSERT_GE(r.strError.size(), strHint.size());
+        EXPECT_EQ(r.strError.substr(r.strError.size() - strHint.size()), strHint) << r.strError;
+    }
+    EXPECT_TRUE(m_folder.Entries().empty());
+}
+
 }  // namespace
