@@ -2,18 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstring>
 
 #include "TempFolder.h"
 #include "platform/core/AfxPrintable.h"
 #include "platform/core/CMirrorFile.h"
+#include "tests/core/SpecialFiles.h"
 
 namespace {
 
@@ -29,11 +25,6 @@ protected:
         ASSERT_TRUE(file.Open(path.c_str(), kSaveFlags)) << path;
         file.Write(content.data(), static_cast<UINT>(content.size()));
         file.Close();
-    }
-    static int FileType(const std::string& path)
-    {
-        struct stat st;
-        return lstat(path.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & S_IFMT) : 0;
     }
     static std::string LinkText(const std::string& path)
     {
@@ -199,48 +190,32 @@ TEST_F(MirrorFileTest, SavingThroughSymbolicLinksReplacesTheFileTheyPointToAndKe
 
 TEST_F(MirrorFileTest, SpecialFilesAreRefusedAtOnceAndLeftAsTheyWere)
 {
-    const std::string fifo = m_folder.Path("fifo");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0666), 0);
-    // Both ends held, so that an open that should not happen cannot hang the test.
-    const int hBothEnds = open(fifo.c_str(), O_RDWR | O_NONBLOCK);
-    ASSERT_GE(hBothEnds, 0);
-    const std::string socketPath = m_folder.Path("socket");
-    const int hSocket = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, socketPath.c_str(), sizeof(address.sun_path) - 1);
-    ASSERT_EQ(bind(hSocket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ASSERT_EQ(symlink("fifo", m_folder.Path("to-fifo").c_str()), 0);
-    std::vector<std::string> special = {fifo, socketPath, m_folder.Path("to-fifo")};
-    const std::string device = m_folder.Path("null");
-    if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {  // only where that is allowed
-        special.push_back(device);
-    }
+    SpecialFiles special(m_folder);
+    ASSERT_TRUE(special.IsValid());
     const std::set<std::string> before = m_folder.Entries();
-
-    for (const std::string& path : special) {
+    for (const std::string& name : special.Names()) {
+        const std::string path = m_folder.Path(name);
+        const mode_t nMode = SpecialFiles::Mode(path);
         for (UINT nFlags : {kSaveFlags, UINT(CFile::modeRead | CFile::shareDenyWrite), UINT(CFile::modeReadWrite)}) {
             CFileException error;
             CMirrorFile file;
-            EXPECT_FALSE(file.Open(path.c_str(), nFlags, &error)) << path << " " << nFlags;
-            EXPECT_EQ(error.m_cause, CFileException::accessDenied) << path << " " << nFlags;
+            EXPECT_FALSE(file.Open(path.c_str(), nFlags, &error)) << name << " " << nFlags;
+            EXPECT_EQ(error.m_cause, CFileException::accessDenied) << name << " " << nFlags;
         }
+        EXPECT_EQ(SpecialFiles::Mode(path), nMode) << name;
     }
-    EXPECT_EQ(FileType(fifo), S_IFIFO);
-    EXPECT_EQ(FileType(socketPath), S_IFSOCK);
-    EXPECT_EQ(FileType(m_folder.Path("to-fifo")), S_IFLNK);
     EXPECT_EQ(m_folder.Entries(), before);
-    close(hSocket);
-    close(hBothEnds);
 
-    // With nobody at the other end an open would block for ever.
+    // With nobody at the other end, an open would block for ever.
     if (HasFailure()) {
         return;
     }
+    const std::string lonely = m_folder.Path("lonely");
+    ASSERT_EQ(mkfifo(lonely.c_str(), 0666), 0);
     CFile reader;
-    EXPECT_FALSE(reader.Open(fifo.c_str(), CFile::modeRead));
+    EXPECT_FALSE(reader.Open(lonely.c_str(), CFile::modeRead));
     CMirrorFile writer;
-    EXPECT_FALSE(writer.Open(fifo.c_str(), kSaveFlags));
+    EXPECT_FALSE(writer.Open(lonely.c_str(), kSaveFlags));
 }
 
 TEST_F(MirrorFileTest, NamesUpToTheLongestAllowedAreSavedWithATemporaryNameThatFits)

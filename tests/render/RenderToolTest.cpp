@@ -1,16 +1,13 @@
 // brelvin-render run as a real process: the pictures it writes, its refusals and an
 // output it cannot write.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <thread>
 
+#include "tests/core/SpecialFiles.h"
 #include "tests/render/RenderTestSupport.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
 
@@ -45,12 +42,6 @@ protected:
             }
         }
         return rc;
-    }
-
-    static mode_t Mode(const std::string& path)
-    {
-        struct stat st;
-        return lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
     }
 
     TempFolder m_folder;
@@ -199,36 +190,23 @@ TEST_F(RenderTool, OutputGoesThroughLinksKeepsPermissionsAndIsNeverASpecialFile)
     ASSERT_EQ(symlink("picture.png", m_folder.Path("link.png").c_str()), 0);
     const PICTURE pic = Render({"--size", "40x30"}, "link.png");
     EXPECT_EQ(pic.cx, 40);
-    EXPECT_TRUE(S_ISLNK(Mode(m_folder.Path("link.png"))));
+    EXPECT_TRUE(S_ISLNK(SpecialFiles::Mode(m_folder.Path("link.png"))));
     EXPECT_EQ(ReadPng(target).cx, 40);
-    EXPECT_EQ(Mode(target) & 07777, 0600u);
+    EXPECT_EQ(SpecialFiles::Mode(target) & 07777, 0600u);
     EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"picture.png", "link.png"}));
 
-    // A FIFO with both ends held, so that a wrong open cannot hang the test.
-    ASSERT_EQ(mkfifo(m_folder.Path("fifo").c_str(), 0666), 0);
-    const int hFifo = open(m_folder.Path("fifo").c_str(), O_RDWR | O_NONBLOCK);
-    const int hSocket = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, m_folder.Path("socket").c_str(), sizeof(address.sun_path) - 1);
-    ASSERT_EQ(bind(hSocket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ASSERT_EQ(symlink("fifo", m_folder.Path("to-fifo").c_str()), 0);
-    std::vector<std::string> special = {"fifo", "socket", "to-fifo"};
-    if (mknod(m_folder.Path("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {  // where that is allowed
-        special.push_back("null");
-    }
+    SpecialFiles special(m_folder);
+    ASSERT_TRUE(special.IsValid());
     const std::set<std::string> before = m_folder.Entries();
-    for (const std::string& name : special) {
-        const mode_t nBefore = Mode(m_folder.Path(name));
+    for (const std::string& name : special.Names()) {
+        const mode_t nBefore = SpecialFiles::Mode(m_folder.Path(name));
         const TOOL_RESULT r = RunTool(m_folder, {m_folder.Path(name)});
         EXPECT_EQ(r.nExitCode, 1) << name;
         EXPECT_NE(r.strError.find(m_folder.Path(name)), std::string::npos) << r.strError;
         EXPECT_EQ(r.strError.find('\n'), r.strError.size() - 1) << r.strError;
-        EXPECT_EQ(Mode(m_folder.Path(name)), nBefore) << name;
+        EXPECT_EQ(SpecialFiles::Mode(m_folder.Path(name)), nBefore) << name;
     }
     EXPECT_EQ(m_folder.Entries(), before);
-    close(hSocket);
-    close(hFifo);
 }
 
 TEST_F(RenderTool, InterruptedWriteLeavesNoTemporaryAndEndsThroughTheSignal)
