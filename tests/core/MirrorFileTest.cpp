@@ -9,7 +9,7 @@
 #include "TempFolder.h"
 #include "platform/core/AfxPrintable.h"
 #include "platform/core/CMirrorFile.h"
-#include "tests/core/SpecialFiles.h"
+#include "tests/core/NonRegularFiles.h"
 
 namespace {
 
@@ -188,21 +188,21 @@ TEST_F(MirrorFileTest, SavingThroughSymbolicLinksReplacesTheFileTheyPointToAndKe
     EXPECT_EQ(TempFolder::ReadFile(m_folder.Path("chain")), "through the chain");
 }
 
-TEST_F(MirrorFileTest, SpecialFilesAreRefusedAtOnceAndLeftAsTheyWere)
+TEST_F(MirrorFileTest, FilesThatAreNotRegularAreRefusedAtOnceAndLeftAsTheyWere)
 {
-    SpecialFiles special(m_folder);
-    ASSERT_TRUE(special.IsValid());
+    NonRegularFiles others(m_folder);
+    ASSERT_TRUE(others.IsValid());
     const std::set<std::string> before = m_folder.Entries();
-    for (const std::string& name : special.Names()) {
+    for (const std::string& name : others.Names()) {
         const std::string path = m_folder.Path(name);
-        const mode_t nMode = SpecialFiles::Mode(path);
+        const mode_t nMode = NonRegularFiles::Mode(path);
         for (UINT nFlags : {kSaveFlags, UINT(CFile::modeRead | CFile::shareDenyWrite), UINT(CFile::modeReadWrite)}) {
             CFileException error;
             CMirrorFile file;
             EXPECT_FALSE(file.Open(path.c_str(), nFlags, &error)) << name << " " << nFlags;
             EXPECT_EQ(error.m_cause, CFileException::accessDenied) << name << " " << nFlags;
         }
-        EXPECT_EQ(SpecialFiles::Mode(path), nMode) << name;
+        EXPECT_EQ(NonRegularFiles::Mode(path), nMode) << name;
     }
     EXPECT_EQ(m_folder.Entries(), before);
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "tests/core/SpecialFiles.h"
+#include "tests/core/NonRegularFiles.h"
 #include "tests/render/RenderTestSupport.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
 
@@ -182,7 +182,7 @@ TEST_F(RenderTool, ExistingFileIsReplacedWhole)
     EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"out.png"}));
 }
 
-TEST_F(RenderTool, OutputGoesThroughLinksKeepsPermissionsAndIsNeverASpecialFile)
+TEST_F(RenderTool, OutputGoesThroughLinksKeepsPermissionsAndIsNeverADeviceFifoOrSocket)
 {
     const std::string target = m_folder.Path("picture.png");
     TempFolder::WriteFile(target, "old");
@@ -190,21 +190,21 @@ TEST_F(RenderTool, OutputGoesThroughLinksKeepsPermissionsAndIsNeverASpecialFile)
     ASSERT_EQ(symlink("picture.png", m_folder.Path("link.png").c_str()), 0);
     const PICTURE pic = Render({"--size", "40x30"}, "link.png");
     EXPECT_EQ(pic.cx, 40);
-    EXPECT_TRUE(S_ISLNK(SpecialFiles::Mode(m_folder.Path("link.png"))));
+    EXPECT_TRUE(S_ISLNK(NonRegularFiles::Mode(m_folder.Path("link.png"))));
     EXPECT_EQ(ReadPng(target).cx, 40);
-    EXPECT_EQ(SpecialFiles::Mode(target) & 07777, 0600u);
+    EXPECT_EQ(NonRegularFiles::Mode(target) & 07777, 0600u);
     EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"picture.png", "link.png"}));
 
-    SpecialFiles special(m_folder);
-    ASSERT_TRUE(special.IsValid());
+    NonRegularFiles others(m_folder);
+    ASSERT_TRUE(others.IsValid());
     const std::set<std::string> before = m_folder.Entries();
-    for (const std::string& name : special.Names()) {
-        const mode_t nBefore = SpecialFiles::Mode(m_folder.Path(name));
+    for (const std::string& name : others.Names()) {
+        const mode_t nBefore = NonRegularFiles::Mode(m_folder.Path(name));
         const TOOL_RESULT r = RunTool(m_folder, {m_folder.Path(name)});
         EXPECT_EQ(r.nExitCode, 1) << name;
         EXPECT_NE(r.strError.find(m_folder.Path(name)), std::string::npos) << r.strError;
         EXPECT_EQ(r.strError.find('\n'), r.strError.size() - 1) << r.strError;
-        EXPECT_EQ(SpecialFiles::Mode(m_folder.Path(name)), nBefore) << name;
+        EXPECT_EQ(NonRegularFiles::Mode(m_folder.Path(name)), nBefore) << name;
     }
     EXPECT_EQ(m_folder.Entries(), before);
 }

@@ -17,9 +17,9 @@
 
 #include "tests/core/TempFolder.h"
 
-class SpecialFiles {
+class NonRegularFiles {
 public:
-    explicit SpecialFiles(const TempFolder& folder)
+    explicit NonRegularFiles(const TempFolder& folder)
     {
         mkfifo(folder.Path("fifo").c_str(), 0666);
         m_hFifo = open(folder.Path("fifo").c_str(), O_RDWR | O_NONBLOCK);
@@ -38,13 +38,13 @@ public:
         }
         m_bValid = m_bValid && m_hFifo >= 0;
     }
-    ~SpecialFiles()
+    ~NonRegularFiles()
     {
         close(m_hSocket);
         close(m_hFifo);
     }
-    SpecialFiles(const SpecialFiles&) = delete;
-    SpecialFiles& operator=(const SpecialFiles&) = delete;
+    NonRegularFiles(const NonRegularFiles&) = delete;
+    NonRegularFiles& operator=(const NonRegularFiles&) = delete;
 
     // The type and permissions of what path names itself (a link is not followed); 0 when
     // there is nothing.
