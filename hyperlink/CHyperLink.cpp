@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/core/AfxUtf8.h"
 #include "platform/shell/MessageBeep.h"
 #include "platform/shell/ProcessAPI.h"
 #include "platform/shell/ShellAPI.h"
@@ -34,16 +35,12 @@ const ERROR_TEXT kErrorTexts[] = {
     {SE_ERR_DLLNOTFOUND, "The specified dynamic-link library was not found."},
 };
 
-// Bytes in the character that starts at psz, by its UTF-8 lead byte; never past the end.
+// Bytes in the character that starts at psz. A byte that does not start a valid UTF-8
+// character stands alone, so that it never swallows a '%' that follows it.
 size_t CharLength(LPCTSTR psz)
 {
-    unsigned char c = static_cast<unsigned char>(*psz);
-    size_t n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    for (size_t i = 1; i < n; ++i) {
-        if (psz[i] == '\0')
-            return i;
-    }
-    return n;
+    int nLength = AfxUtf8CharLength(psz);
+    return nLength == 0 ? 1 : static_cast<size_t>(nLength);
 }
 
 // The first occurrence of pszWhat that starts on a character boundary, or null.

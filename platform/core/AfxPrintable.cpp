@@ -2,25 +2,9 @@
 
 #include <cstdio>
 
-namespace {
+#include "platform/core/AfxUtf8.h"
 
-// The length of the valid UTF-8 character at p (1 to 4), or 0 when p does not start one.
-// Overlong forms, surrogates and values above U+10FFFF are not valid.
-int Utf8Length(const unsigned char* p)
-{
-    unsigned char c = p[0];
-    int nLength = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c <= 0xDF ? 2 : 0;
-    if (c >= 0xF5 || nLength == 0)
-        return 0;
-    for (int i = 1; i < nLength; ++i) {
-        if ((p[i] & 0xC0) != 0x80)
-            return 0;
-    }
-    if ((c == 0xE0 && p[1] < 0xA0) || (c == 0xED && p[1] >= 0xA0) || (c == 0xF0 && p[1] < 0x90) ||
-        (c == 0xF4 && p[1] >= 0x90))
-        return 0;
-    return nLength;
-}
+namespace {
 
 // U+0080 to U+009F: control characters that some terminals act on.
 bool IsC1Control(const unsigned char* p) { return p[0] == 0xC2 && p[1] < 0xA0; }
@@ -54,7 +38,7 @@ CString AfxPrintable(LPCTSTR psz)
             ++p;
             continue;
         }
-        int nLength = Utf8Length(p);
+        int nLength = AfxUtf8CharLength(reinterpret_cast<LPCTSTR>(p));
         if (nLength == 0 || IsC1Control(p)) {
             for (int i = 0; i < (nLength == 0 ? 1 : nLength); ++i)
                 AppendEscaped(str, p[i]);

@@ -25,16 +25,6 @@ int OpenAccessFlags(UINT nOpenFlags)
     }
 }
 
-// Folders and other non-files cannot be opened as files.
-int CheckRegularFile(int hFile)
-{
-    struct stat st;
-    if (fstat(hFile, &st) != 0) {
-        return errno;
-    }
-    return S_ISDIR(st.st_mode) ? EISDIR : 0;
-}
-
 }  // namespace
 
 CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
@@ -78,18 +68,14 @@ int CFile::OpenHandle(LPCTSTR lpszFileName, UINT nOpenFlags, int& hFile)
     }
     bool bWrite = (nOpenFlags & s_nAccessMask) != modeRead;
     int nOsError = bWrite || (nOpenFlags & modeCreate) ? CheckWritable(lpszFileName) : 0;
+    int nFlags = OpenAccessFlags(nOpenFlags) | ((nOpenFlags & modeCreate) ? O_CREAT : 0);
+    if (nOsError == 0) {
+        nOsError = OpenRegularFile(lpszFileName, nFlags, hFile);
+    }
     if (nOsError != 0) {
         return nOsError;
     }
-    int nFlags = OpenAccessFlags(nOpenFlags) | O_CLOEXEC | ((nOpenFlags & modeCreate) ? O_CREAT : 0);
-    hFile = open(lpszFileName, nFlags, 0666);
-    if (hFile < 0) {
-        return errno;
-    }
-    nOsError = CheckRegularFile(hFile);
-    if (nOsError == 0) {
-        nOsError = ApplyShareMode(hFile, nOpenFlags);
-    }
+    nOsError = ApplyShareMode(hFile, nOpenFlags);
     // Truncate only once the lock is ours, so a file that someone holds is never emptied.
     if (nOsError == 0 && bWrite && (nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) &&
         ftruncate(hFile, 0) != 0) {
@@ -100,6 +86,39 @@ int CFile::OpenHandle(LPCTSTR lpszFileName, UINT nOpenFlags, int& hFile)
         hFile = hFileNull;
     }
     return nOsError;
+}
+
+int CFile::CheckRegularMode(mode_t nMode)
+{
+    if (S_ISREG(nMode)) {
+        return 0;
+    }
+    return S_ISDIR(nMode) ? EISDIR : EPERM;
+}
+
+int CFile::OpenRegularFile(LPCTSTR lpszFileName, int nFlags, int& hFile)
+{
+    hFile = hFileNull;
+    struct stat st;
+    int nOsError = stat(lpszFileName, &st) == 0 ? CheckRegularMode(st.st_mode) : 0;
+    if (nOsError != 0) {
+        return nOsError;
+    }
+    // Non-blocking, in case the name stands for something else by now.
+    int hOpened = open(lpszFileName, nFlags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (hOpened < 0) {
+        return errno;
+    }
+    nOsError = fstat(hOpened, &st) != 0 ? errno : CheckRegularMode(st.st_mode);
+    if (nOsError == 0 && fcntl(hOpened, F_SETFL, fcntl(hOpened, F_GETFL) & ~O_NONBLOCK) != 0) {
+        nOsError = errno;
+    }
+    if (nOsError != 0) {
+        close(hOpened);
+        return nOsError;
+    }
+    hFile = hOpened;
+    return 0;
 }
 
 int CFile::CheckWritable(LPCTSTR lpszFileName)

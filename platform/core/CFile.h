@@ -5,8 +5,11 @@
 // shareDenyRead take an exclusive lock, shareDenyWrite a shared one, shareCompat and
 // shareDenyNone none. An open whose lock is held against it by another descriptor fails
 // with sharingViolation. A file whose mode has no write bit at all counts as read-only:
-// opening it for writing fails with accessDenied, for root as well.
+// opening it for writing fails with accessDenied, for root as well. So does any name that
+// is not a regular file (a folder, a device, a FIFO, a socket), before anything could block.
 #pragma once
+
+#include <sys/types.h>
 
 #include "platform/core/CObject.h"
 #include "platform/core/CFileException.h"
@@ -64,6 +67,11 @@ protected:
     // 0, or the error number (errno) that opening lpszFileName for writing must fail with
     // because the file is read-only.
     static int CheckWritable(LPCTSTR lpszFileName);
+    // 0 for a regular file, else the error number that opening one of mode nMode fails with.
+    static int CheckRegularMode(mode_t nMode);
+    // Opens a regular file (open(2) flags nFlags, O_CLOEXEC added); anything else is
+    // refused without ever waiting for it. 0 or an error number, and hFileNull on failure.
+    static int OpenRegularFile(LPCTSTR lpszFileName, int nFlags, int& hFile);
     // Takes the lock that the share bits of nOpenFlags ask for; 0 or an error number.
     static int ApplyShareMode(int hFile, UINT nOpenFlags);
     static void ReportError(CFileException* pError, int nOsError, LPCTSTR lpszFileName);

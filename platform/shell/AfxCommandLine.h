@@ -19,3 +19,9 @@ std::string AfxQuoteArgument(const std::string& strArg);
 
 // Joins arguments into one command line, quoting those that need it.
 std::string AfxJoinCommandLine(const std::vector<std::string>& args);
+
+// Joins a command line with the address placeholder %1 in it: each argument is given as
+// its literal pieces, and the placeholder stands between each two. A "%1" in the literal
+// text still splits back to "%1", but is written so that a search for the placeholder
+// never finds it.
+std::string AfxJoinCommandTemplate(const std::vector<std::vector<std::string>>& args);

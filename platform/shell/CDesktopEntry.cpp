@@ -53,26 +53,27 @@ size_t ReadQuoted(const std::string& strExec, size_t i, std::string& strArg)
     return i < strExec.size() ? i + 1 : i;
 }
 
-// The argument with its field codes mapped; false when it was only dropped codes.
-bool MapFieldCodes(const std::string& strArg, std::string& strOut)
+// The argument's literal pieces, split where a file or URL field code stood; false when it
+// was nothing but codes that are dropped.
+bool MapFieldCodes(const std::string& strArg, std::vector<std::string>& pieces)
 {
     bool bDropped = false;
-    strOut.clear();
+    pieces.assign(1, std::string());
     for (size_t i = 0; i < strArg.size(); ++i) {
         if (strArg[i] != '%' || i + 1 == strArg.size()) {
-            strOut += strArg[i];
+            pieces.back() += strArg[i];
             continue;
         }
         char chCode = strArg[++i];
         if (chCode == '%') {
-            strOut += '%';
+            pieces.back() += '%';
         } else if (chCode == 'f' || chCode == 'F' || chCode == 'u' || chCode == 'U') {
-            strOut += "%1";
+            pieces.emplace_back();
         } else {
             bDropped = true;
         }
     }
-    return !(bDropped && strOut.empty());
+    return !(bDropped && pieces.size() == 1 && pieces[0].empty());
 }
 
 }  // namespace
@@ -123,12 +124,12 @@ std::vector<std::string> CDesktopEntry::SplitExec(const std::string& strExec)
 
 std::string CDesktopEntry::ExecToCommandLine(const std::string& strExec)
 {
-    std::vector<std::string> args;
+    std::vector<std::vector<std::string>> args;
     for (const std::string& strArg : SplitExec(strExec)) {
-        std::string strMapped;
-        if (MapFieldCodes(strArg, strMapped)) {
-            args.push_back(strMapped);
+        std::vector<std::string> pieces;
+        if (MapFieldCodes(strArg, pieces)) {
+            args.push_back(pieces);
         }
     }
-    return AfxJoinCommandLine(args);
+    return AfxJoinCommandTemplate(args);
 }

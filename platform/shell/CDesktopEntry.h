@@ -20,8 +20,9 @@ public:
     BOOL GetExec(std::string& strExec) const;
 
     // An Exec value as a Windows command line: its arguments (quoted by the desktop-entry
-    // rules) re-quoted by the Windows rules, %f %F %u %U written as %1, %% as %, and the
-    // other field codes (%i %c %k ...) dropped, with any argument that was nothing else.
+    // rules) re-quoted by the Windows rules, %f %F %u %U written as the placeholder %1, %%
+    // as a literal % that never forms the placeholder, and the other field codes (%i %c
+    // %k ...) dropped, with any argument that was nothing else.
     static std::string ExecToCommandLine(const std::string& strExec);
     // The arguments of an Exec value, field codes still in them.
     static std::vector<std::string> SplitExec(const std::string& strExec);

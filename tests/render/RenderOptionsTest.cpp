@@ -99,4 +99,27 @@ TEST(RenderOptions, RefusalsComeWithAOneLineReason)
     }
 }
 
+TEST(RenderOptions, EmptyArgumentsAreRefusedAndLeadingZerosAccepted)
+{
+    const std::vector<std::vector<const char*>> refused = {
+        {"", "a.png"}, {"a.png", ""}, {"--year", "", "a.png"}, {"--size", "", "a.png"}, {"--select", "", "a.png"},
+        {"--year", "00001583", "a.png"}, {"--year", "0001000000", "a.png"}, {"--size", "008193x1", "a.png"},
+    };
+    for (const auto& args : refused) {
+        PARSED p = Parse(args);
+        EXPECT_FALSE(p.bOk) << args.size() << " " << args[0] << " " << args[1];
+        EXPECT_FALSE(p.strError.IsEmpty());
+    }
+    PARSED p = Parse({"--year", "0000002000", "--size", "00000000000640x0480", "--select", "0002000-003-0009",
+                      "a.png"});
+    ASSERT_TRUE(p.bOk) << p.strError;
+    EXPECT_EQ(p.options.m_nYear, 2000);
+    EXPECT_EQ(p.options.m_nWidth, 640);
+    EXPECT_EQ(p.options.m_nHeight, 480);
+    EXPECT_EQ(p.options.m_nSelYear, 2000);
+    EXPECT_EQ(p.options.m_nSelMonth, 3);
+    EXPECT_EQ(p.options.m_nSelDay, 9);
+    EXPECT_TRUE(Parse({"--year", "0000999999", "a.png"}).bOk);
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <png.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -20,11 +21,14 @@ extern char** environ;
 
 struct TOOL_RESULT {
     int nExitCode = -1;  // -1: did not exit normally
+    std::string strOutput;
     std::string strError;
 };
 
-// Runs the tool with args, its standard error collected in a file of folder.
-inline TOOL_RESULT RunTool(const TempFolder& folder, const std::vector<std::string>& args)
+// Starts the tool with args and with SIGINT and SIGTERM at their defaults; its standard
+// output and error go to the files named, or nowhere. 0 when it cannot be started.
+inline pid_t StartTool(const std::vector<std::string>& args, const std::string& strOutFile = "/dev/null",
+                       const std::string& strErrFile = "/dev/null")
 {
     std::vector<std::string> all = {BRELVIN_RENDER_PATH};
     all.insert(all.end(), args.begin(), args.end());
@@ -33,19 +37,41 @@ inline TOOL_RESULT RunTool(const TempFolder& folder, const std::vector<std::stri
         argv.push_back(&s[0]);
     }
     argv.push_back(nullptr);
-    const std::string strErrFile = folder.Path(".stderr");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, strOutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, strErrFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    TOOL_RESULT result;
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGINT);
+    sigaddset(&defaults, SIGTERM);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int nStatus = 0;
-        waitpid(pid, &nStatus, 0);
+    if (posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ) != 0) {
+        pid = 0;
+    }
+    posix_spawnattr_destroy(&attr);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// Runs the tool with args, its standard output and error collected in files of folder.
+inline TOOL_RESULT RunTool(const TempFolder& folder, const std::vector<std::string>& args)
+{
+    const std::string strOutFile = folder.Path(".stdout");
+    const std::string strErrFile = folder.Path(".stderr");
+    TOOL_RESULT result;
+    const pid_t pid = StartTool(args, strOutFile, strErrFile);
+    int nStatus = 0;
+    if (pid != 0 && waitpid(pid, &nStatus, 0) == pid) {
         result.nExitCode = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : -1;
     }
-    posix_spawn_file_actions_destroy(&actions);
+    result.strOutput = TempFolder::ReadFile(strOutFile);
     result.strError = TempFolder::ReadFile(strErrFile);
+    std::remove(strOutFile.c_str());
     std::remove(strErrFile.c_str());
     return result;
 }

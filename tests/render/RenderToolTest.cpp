@@ -1,9 +1,13 @@
 // brelvin-render run as a real process: the pictures it writes, its refusals and an
 // output it cannot write.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <thread>
 
+#include "tests/core/NonRegularFiles.h"
 #include "tests/render/RenderTestSupport.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
 
@@ -176,6 +180,113 @@ TEST_F(RenderTool, ExistingFileIsReplacedWhole)
     const PICTURE pic = Render({"--size", "40x30"}, "out.png");
     EXPECT_EQ(pic.cx, 40);
     EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"out.png"}));
+}
+
+TEST_F(RenderTool, OutputGoesThroughLinksKeepsPermissionsAndIsNeverADeviceFifoOrSocket)
+{
+    const std::string target = m_folder.Path("picture.png");
+    TempFolder::WriteFile(target, "old");
+    ASSERT_EQ(chmod(target.c_str(), 0600), 0);
+    ASSERT_EQ(symlink("picture.png", m_folder.Path("link.png").c_str()), 0);
+    const PICTURE pic = Render({"--size", "40x30"}, "link.png");
+    EXPECT_EQ(pic.cx, 40);
+    EXPECT_TRUE(S_ISLNK(NonRegularFiles::Mode(m_folder.Path("link.png"))));
+    EXPECT_EQ(ReadPng(target).cx, 40);
+    EXPECT_EQ(NonRegularFiles::Mode(target) & 07777, 0600u);
+    EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"picture.png", "link.png"}));
+
+    NonRegularFiles others(m_folder);
+    ASSERT_TRUE(others.IsValid());
+    const std::set<std::string> before = m_folder.Entries();
+    for (const std::string& name : others.Names()) {
+        const mode_t nBefore = NonRegularFiles::Mode(m_folder.Path(name));
+        const TOOL_RESULT r = RunTool(m_folder, {m_folder.Path(name)});
+        EXPECT_EQ(r.nExitCode, 1) << name;
+        EXPECT_NE(r.strError.find(m_folder.Path(name)), std::string::npos) << r.strError;
+        EXPECT_EQ(r.strError.find('\n'), r.strError.size() - 1) << r.strError;
+        EXPECT_EQ(NonRegularFiles::Mode(m_folder.Path(name)), nBefore) << name;
+    }
+    EXPECT_EQ(m_folder.Entries(), before);
+}
+
+TEST_F(RenderTool, InterruptedWriteLeavesNoTemporaryAndEndsThroughTheSignal)
+{
+    for (int nSignal : {SIGTERM, SIGINT}) {
+        // The largest picture, so that the write lasts long enough to be interrupted.
+        const pid_t pid = StartTool({"--size", "8192x8192", m_folder.Path("big.png")});
+        ASSERT_NE(pid, 0);
+        int nStatus = 0;
+        bool bEnded = false;
+        while (m_folder.Entries().empty() && !bEnded) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            bEnded = waitpid(pid, &nStatus, WNOHANG) == pid;
+        }
+        ASSERT_FALSE(bEnded) << "the tool ended before its output file appeared";
+        kill(pid, nSignal);
+        ASSERT_EQ(waitpid(pid, &nStatus, 0), pid);
+        EXPECT_TRUE(WIFSIGNALED(nStatus) && WTERMSIG(nStatus) == nSignal) << nStatus;
+        EXPECT_TRUE(m_folder.Entries().empty()) << *m_folder.Entries().begin();
+    }
+}
+
+TEST_F(RenderTool, OutputNamesUpToTheLongestAllowedAreWritten)
+{
+    for (size_t nLength : {249u, 252u, 255u}) {
+        const std::string name = std::string(nLength - 4, 'y') + ".png";
+        const PICTURE pic = Render({"--size", "20x10"}, name);
+        EXPECT_EQ(pic.cx, 20) << nLength;
+        EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{name}));
+        std::remove(m_folder.Path(name).c_str());
+    }
+}
+
+TEST_F(RenderTool, EchoedArgumentsAreEscapedInOneLineMessages)
+{
+    const struct {
+        std::vector<std::string> args;
+        int nExitCode;
+        const char* pszEscaped;
+    } cases[] = {
+        {{"--year", "20\n27", "out.png"}, 2, "20\\n27"},
+        {{"--size", "1x\x1b[2J", "out.png"}, 2, "1x\\x1b[2J"},
+        {{"--select", "2000-01-0\xff", "out.png"}, 2, "2000-01-0\\xff"},
+        {{"--frob\tnicate", "out.png"}, 2, "--frob\\tnicate"},
+        {{"out.png", "tw\ro.png"}, 2, "tw\\ro.png"},
+        {{m_folder.Path("no\nsuch/\xc2\x9b.png")}, 1, "no\\nsuch/\\xc2\\x9b.png"},
+    };
+    for (const auto& c : cases) {
+        const TOOL_RESULT r = RunTool(m_folder, c.args);
+        EXPECT_EQ(r.nExitCode, c.nExitCode) << r.strError;
+        EXPECT_NE(r.strError.find(c.pszEscaped), std::string::npos) << r.strError;
+        EXPECT_EQ(r.strError.find('\n'), r.strError.size() - 1) << r.strError;
+        EXPECT_EQ(r.strError.find_first_of("\r\t\x1b\xff"), std::string::npos) << r.strError;
+    }
+}
+
+TEST_F(RenderTool, HelpAndVersionPrintToStandardOutputAndRefusalsPointToHelp)
+{
+    const TOOL_RESULT version = RunTool(m_folder, {"--version"});
+    EXPECT_EQ(version.nExitCode, 0);
+    EXPECT_EQ(version.strOutput, "brelvin-render " BRELVIN_PROJECT_VERSION "\n");
+    EXPECT_EQ(version.strError, "");
+
+    const TOOL_RESULT help = RunTool(m_folder, {"--help"});
+    EXPECT_EQ(help.nExitCode, 0);
+    EXPECT_EQ(help.strError, "");
+    EXPECT_EQ(help.strOutput.rfind("Usage: brelvin-render [OPTION]... OUTPUT.png\n", 0), 0u) << help.strOutput;
+    for (const char* pszOption : {"--year YEAR", "--select YYYY-MM-DD", "--size WIDTHxHEIGHT", "--help", "--version"}) {
+        EXPECT_NE(help.strOutput.find(std::string("\n  ") + pszOption), std::string::npos) << pszOption;
+    }
+
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--bogus"}, std::vector<std::string>{}}) {
+        const TOOL_RESULT r = RunTool(m_folder, args);
+        EXPECT_EQ(r.nExitCode, 2);
+        EXPECT_EQ(r.strOutput, "");
+        const std::string strHint = "; try 'brelvin-render --help'\n";
+        ASSERT_GE(r.strError.size(), strHint.size());
+        EXPECT_EQ(r.strError.substr(r.strError.size() - strHint.size()), strHint) << r.strError;
+    }
+    EXPECT_TRUE(m_folder.Entries().empty());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/shell/AfxCommandLine.h"
 #include "platform/shell/CDesktopEntry.h"
 #include "platform/shell/WinReg.h"
 #include "tests/shell/CEnvOverride.h"
@@ -221,6 +222,32 @@ TEST(DesktopExec, FieldCodesBecomePlaceholderOrVanish)
     EXPECT_EQ(CDesktopEntry::ExecToCommandLine("app %i %c %k %d %D %n %N %v %m"), "app");
     EXPECT_EQ(CDesktopEntry::ExecToCommandLine("app --name=%c %%u 50%"), "app --name= %u 50%");
     EXPECT_EQ(CDesktopEntry::ExecToCommandLine("app"), "app");
+}
+
+TEST(DesktopExec, ALiteralPercentBeforeOneIsNeverThePlaceholder)
+{
+    typedef std::vector<std::string> Args;
+    const struct {
+        const char* pszExec;
+        Args args;  // as the command line splits, "%1" where the placeholder was
+        size_t nPlaceholders;
+    } cases[] = {
+        {"web --x=%%1", {"web", "--x=%1"}, 0},
+        {"web --x=%%1 %u", {"web", "--x=%1", "%1"}, 1},
+        {"web \"a b %%1\" %%%u", {"web", "a b %1", "%%1"}, 1},
+        {"\"/opt/W %%1/web\" --x=%%1%%1 \"%%1 \\\"q\\\"\"", {"/opt/W %1/web", "--x=%1%1", "%1 \"q\""}, 0},
+        {"web %%%%1 %%11", {"web", "%%1", "%11"}, 0},
+    };
+    for (const auto& c : cases) {
+        const std::string strLine = CDesktopEntry::ExecToCommandLine(c.pszExec);
+        EXPECT_EQ(AfxSplitCommandLine(strLine.c_str()), c.args) << strLine;
+        // The link control cuts the command at its first "%1".
+        size_t nFound = 0;
+        for (size_t i = strLine.find("%1"); i != std::string::npos; i = strLine.find("%1", i + 1)) {
+            ++nFound;
+        }
+        EXPECT_EQ(nFound, c.nPlaceholders) << strLine;
+    }
 }
 
 TEST(DesktopExec, QuotedArgumentsAreRequotedForWindows)

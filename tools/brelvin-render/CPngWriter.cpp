@@ -1,22 +1,45 @@
 #include "tools/brelvin-render/CPngWriter.h"
 
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <csetjmp>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <string>
 #include <vector>
 
+#include "platform/core/AfxPrintable.h"
+#include "platform/core/CMirrorFile.h"
+#include "tools/brelvin-render/CInterruptCleanup.h"
+
 namespace {
+
+// Where libpng's output goes, and the first error number of writing it.
+struct PNG_SINK {
+    CFile* pFile;
+    int nOsError;
+};
 
 // libpng reports through longjmp; keep its own messages off stderr.
 void PngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void PngWarning(png_structp, png_const_charp) {}
+
+// Exceptions must not cross libpng's frames: the error goes back as a libpng error.
+void PngWrite(png_structp png, png_bytep pData, png_size_t nLength)
+{
+    PNG_SINK* pSink = static_cast<PNG_SINK*>(png_get_io_ptr(png));
+    try {
+        pSink->pFile->Write(pData, static_cast<UINT>(nLength));
+    } catch (CFileException* e) {
+        pSink->nOsError = static_cast<int>(e->m_lOsError);
+        e->Delete();
+    }
+    if (pSink->nOsError != 0) {
+        png_error(png, "write");
+    }
+}
+
+// The file is committed to the disk when it is closed.
+void PngFlush(png_structp) {}
 
 void ToRgb(const uint32_t* pRow, int cx, png_bytep pOut)
 {
@@ -28,7 +51,7 @@ void ToRgb(const uint32_t* pRow, int cx, png_bytep pOut)
 }
 
 // Only plain data lives in this frame, since libpng leaves it by longjmp on errors.
-bool WriteImage(FILE* pFile, const uint32_t* pPixels, int cx, int cy, png_bytep pRow)
+bool WriteImage(PNG_SINK* pSink, const uint32_t* pPixels, int cx, int cy, png_bytep pRow)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     if (png == nullptr) {
@@ -39,7 +62,7 @@ bool WriteImage(FILE* pFile, const uint32_t* pPixels, int cx, int cy, png_bytep 
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_init_io(png, pFile);
+    png_set_write_fn(png, pSink, PngWrite, PngFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(cx), static_cast<png_uint_32>(cy), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -52,18 +75,23 @@ bool WriteImage(FILE* pFile, const uint32_t* pPixels, int cx, int cy, png_bytep 
     return true;
 }
 
-// A new file would get these permissions.
-mode_t DefaultMode()
+// Renames the complete file over the target; 0 or the error number.
+int Commit(CMirrorFile& file)
 {
-    const mode_t nMask = umask(0);
-    umask(nMask);
-    return 0666 & ~nMask;
+    try {
+        file.Close();
+        return 0;
+    } catch (CFileException* e) {
+        int nOsError = static_cast<int>(e->m_lOsError);
+        e->Delete();
+        return nOsError;
+    }
 }
 
-CString Reason(const char* pszWhat, const std::string& strPath, int nErrno)
+CString Reason(LPCTSTR lpszPathName, int nOsError)
 {
     CString str;
-    str.Format("cannot %s %s: %s", pszWhat, strPath.c_str(), std::strerror(nErrno));
+    str.Format("cannot write %s: %s", static_cast<LPCTSTR>(AfxPrintable(lpszPathName)), std::strerror(nOsError));
     return str;
 }
 
@@ -71,35 +99,22 @@ CString Reason(const char* pszWhat, const std::string& strPath, int nErrno)
 
 BOOL CPngWriter::Write(LPCTSTR lpszPathName, const uint32_t* pPixels, int cx, int cy, CString& strError)
 {
-    const std::string strTarget = lpszPathName;
-    std::string strTemp = strTarget + ".XXXXXX";
-    const int fd = mkstemp(&strTemp[0]);
-    if (fd < 0) {
-        strError = Reason("write", strTarget, errno);
-        return FALSE;
-    }
-    FILE* pFile = fdopen(fd, "wb");
-    if (pFile == nullptr) {
-        const int nErr = errno;
-        close(fd);
-        unlink(strTemp.c_str());
-        strError = Reason("write", strTarget, nErr);
-        return FALSE;
-    }
     std::vector<png_byte> row(static_cast<size_t>(cx) * 3);
-    errno = 0;
-    bool bOk = WriteImage(pFile, pPixels, cx, cy, row.data());
-    bOk = fflush(pFile) == 0 && bOk;
-    int nErr = errno != 0 ? errno : EIO;
-    bOk = fchmod(fd, DefaultMode()) == 0 && bOk;
-    bOk = fclose(pFile) == 0 && bOk;
-    if (bOk && rename(strTemp.c_str(), strTarget.c_str()) != 0) {
-        nErr = errno;
-        bOk = false;
+    CMirrorFile file;
+    CInterruptCleanup cleanup;
+    CFileException error;
+    if (!file.Open(lpszPathName, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyNone, &error)) {
+        strError = Reason(lpszPathName, static_cast<int>(error.m_lOsError));
+        return FALSE;
     }
-    if (!bOk) {
-        unlink(strTemp.c_str());
-        strError = Reason("write", strTarget, nErr);
+    cleanup.Watch(file.GetMirrorName());
+    PNG_SINK sink = {&file, 0};
+    bool bWritten = WriteImage(&sink, pPixels, cx, cy, row.data());
+    cleanup.Hold();
+    int nOsError = bWritten ? Commit(file) : sink.nOsError != 0 ? sink.nOsError : EIO;
+    if (nOsError != 0) {
+        file.Abort();
+        strError = Reason(lpszPathName, nOsError);
         return FALSE;
     }
     return TRUE;

@@ -1,5 +1,8 @@
-// Writes pixels as a PNG file, all or nothing: the picture goes to a temporary file
-// beside the target, which is renamed over it only once it is complete.
+// Writes pixels as a PNG file, all or nothing, by the rules of a safe save (CMirrorFile):
+// the picture goes to a temporary file beside the target, which is renamed over it only
+// once it is complete; a target reached through symbolic links is replaced and the links
+// stay; an existing target keeps its permissions; anything but a regular file is refused.
+// SIGINT or SIGTERM during the write remove the temporary file before they end the program.
 #pragma once
 
 #include <cstdint>

@@ -3,21 +3,25 @@
 #include <cstring>
 
 #include "calendar/AFCYueObj.h"
+#include "platform/core/AfxPrintable.h"
 
 namespace {
 
 const int kMaxDigits = 9;  // fits an int without overflow
 
-// Reads a run of 1..kMaxDigits digits; advances psz past it.
+// Reads a run of digits, leading zeros and then at most kMaxDigits more; advances psz
+// past it.
 BOOL ReadNumber(const char*& psz, int& nValue)
 {
     int nDigits = 0;
+    int nSignificant = 0;
     nValue = 0;
-    while (*psz >= '0' && *psz <= '9') {
-        if (++nDigits > kMaxDigits) {
+    for (; *psz >= '0' && *psz <= '9'; ++psz, ++nDigits) {
+        nSignificant += nValue > 0 || *psz != '0' ? 1 : 0;
+        if (nSignificant > kMaxDigits) {
             return FALSE;
         }
-        nValue = nValue * 10 + (*psz++ - '0');
+        nValue = nValue * 10 + (*psz - '0');
     }
     return nDigits > 0;
 }
@@ -36,14 +40,55 @@ BOOL ReadField(const char*& psz, int& nValue, char cSeparator)
     return TRUE;
 }
 
-CString Quoted(const char* psz) { return CString("'") + psz + "'"; }
+// Echoed text from the command line, escaped to stay on one line and off the terminal's
+// controls.
+CString Quoted(const char* psz) { return "'" + AfxPrintable(psz) + "'"; }
+
+BOOL FindEmptyArgument(int argc, const char* const* argv, CString& strError)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] == '\0') {
+            strError.Format("argument %d is empty", i);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
 
 }  // namespace
 
+LPCTSTR CRenderOptions::GetHelpText()
+{
+    return "Usage: brelvin-render [OPTION]... OUTPUT.png\n"
+           "Writes Brelvin's year calendar, as the program shows it, to a PNG file.\n"
+           "\n"
+           "  --year YEAR           the calendar after a change to YEAR, 1584 to 999999;\n"
+           "                        without it, the year 2000 as at start-up\n"
+           "  --select YYYY-MM-DD   that day selected, as a click on its cell does\n"
+           "  --size WIDTHxHEIGHT   the calendar's size in pixels, from 1x1 to 8192x8192;\n"
+           "                        628x499 by default\n"
+           "  --help                show this help and exit\n"
+           "  --version             show the version and exit\n"
+           "\n"
+           "An existing OUTPUT.png is replaced whole and keeps its permissions; a symbolic\n"
+           "link is written through to its file. A device, FIFO or socket is refused.\n"
+           "\n"
+           "Exit status: 0 written; 1 the output could not be written; 2 the command line\n"
+           "was refused.\n";
+}
+
 BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
 {
+    if (FindEmptyArgument(argc, argv, strError)) {
+        return FALSE;
+    }
     for (int i = 1; i < argc; ++i) {
         const char* pszArg = argv[i];
+        m_bHelp = std::strcmp(pszArg, "--help") == 0;
+        m_bVersion = std::strcmp(pszArg, "--version") == 0;
+        if (m_bHelp || m_bVersion) {
+            return TRUE;
+        }
         const BOOL bValued = std::strcmp(pszArg, "--year") == 0 || std::strcmp(pszArg, "--select") == 0 ||
                              std::strcmp(pszArg, "--size") == 0;
         if (bValued && i + 1 >= argc) {
@@ -71,8 +116,7 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
         }
     }
     if (m_strOutput.IsEmpty()) {
-        strError = "no output file; usage: brelvin-render [--year YEAR] [--select YYYY-MM-DD] "
-                   "[--size WIDTHxHEIGHT] OUTPUT.png";
+        strError = "no output file";
         return FALSE;
     }
     return TRUE;
@@ -82,7 +126,8 @@ BOOL CRenderOptions::ParseYear(const char* psz, CString& strError)
 {
     int nYear = 0;
     if (!ReadWholeNumber(psz, nYear) || nYear < kFirstYear || nYear > kLastYear) {
-        strError.Format("the year must be a number from %d to %d, not '%s'", kFirstYear, kLastYear, psz);
+        strError.Format("the year must be a number from %d to %d, not %s", kFirstYear, kLastYear,
+                        static_cast<LPCTSTR>(Quoted(psz)));
         return FALSE;
     }
     m_bYear = TRUE;
@@ -102,7 +147,7 @@ BOOL CRenderOptions::ParseDate(const char* psz, CString& strError)
         bValid = nDay <= AFCYueObj(nYear, nMonth, 1).GetDaysInMonth();
     }
     if (!bValid) {
-        strError.Format("'%s' is not a valid date YYYY-MM-DD", psz);
+        strError.Format("%s is not a valid date YYYY-MM-DD", static_cast<LPCTSTR>(Quoted(psz)));
         return FALSE;
     }
     m_bSelect = TRUE;
@@ -119,7 +164,8 @@ BOOL CRenderOptions::ParseSize(const char* psz, CString& strError)
     int cy = 0;
     if (!ReadField(p, cx, 'x') || !ReadField(p, cy, '\0') || cx < 1 || cy < 1 || cx > kMaxSide ||
         cy > kMaxSide) {
-        strError.Format("the size must be WIDTHxHEIGHT from 1x1 to %dx%d, not '%s'", kMaxSide, kMaxSide, psz);
+        strError.Format("the size must be WIDTHxHEIGHT from 1x1 to %dx%d, not %s", kMaxSide, kMaxSide,
+                        static_cast<LPCTSTR>(Quoted(psz)));
         return FALSE;
     }
     m_nWidth = cx;

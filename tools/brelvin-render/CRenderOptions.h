@@ -1,5 +1,7 @@
 // The command line of brelvin-render:
 //   brelvin-render [--year YEAR] [--select YYYY-MM-DD] [--size WIDTHxHEIGHT] OUTPUT.png
+//   brelvin-render --help | --version
+// Options are read in order; --help or --version ends the reading.
 #pragma once
 
 #include "platform/core/CString.h"
@@ -15,7 +17,11 @@ public:
 
     // FALSE with a one-line reason in strError when the command line is refused.
     BOOL Parse(int argc, const char* const* argv, CString& strError);
+    // The usage, the options and the exit codes, for --help.
+    static LPCTSTR GetHelpText();
 
+    BOOL m_bHelp = FALSE;
+    BOOL m_bVersion = FALSE;
     BOOL m_bYear = FALSE;
     int m_nYear = 0;
     BOOL m_bSelect = FALSE;

@@ -1,7 +1,10 @@
 #include "tools/brelvin-render/RenderMain.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
+#include "platform/core/AfxVersionInfo.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
 #include "tools/brelvin-render/CPngWriter.h"
 #include "tools/brelvin-render/CRenderOptions.h"
@@ -17,6 +20,22 @@ int Fail(int nCode, const CString& strMessage)
     return nCode;
 }
 
+int Refuse(const CString& strReason) { return Fail(kExitRefused, strReason + "; try 'brelvin-render --help'"); }
+
+// --help and --version; a standard output that cannot take the text is a failure.
+int PrintInfo(const CRenderOptions& options)
+{
+    if (options.m_bHelp) {
+        std::fputs(CRenderOptions::GetHelpText(), stdout);
+    } else {
+        std::printf("brelvin-render %s\n", static_cast<LPCTSTR>(AfxGetFileVersionText()));
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        return Fail(kExitUnwritable, CString("cannot write to standard output: ") + std::strerror(errno));
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RenderMain(int argc, const char* const* argv)
@@ -24,7 +43,10 @@ int RenderMain(int argc, const char* const* argv)
     CRenderOptions options;
     CString strError;
     if (!options.Parse(argc, argv, strError)) {
-        return Fail(kExitRefused, strError);
+        return Refuse(strError);
+    }
+    if (options.m_bHelp || options.m_bVersion) {
+        return PrintInfo(options);
     }
     CCalendarPicture picture(options.m_nWidth, options.m_nHeight);
     if (options.m_bYear) {
@@ -34,7 +56,7 @@ int RenderMain(int argc, const char* const* argv)
         picture.ClickDay(options.m_nSelYear, options.m_nSelMonth, options.m_nSelDay) == nullptr) {
         strError.Format("%04d-%02d-%02d is not shown in the picture", options.m_nSelYear, options.m_nSelMonth,
                         options.m_nSelDay);
-        return Fail(kExitRefused, strError);
+        return Refuse(strError);
     }
     if (!CPngWriter::Write(options.m_strOutput, picture.GetPixels(), picture.Width(), picture.Height(), strError)) {
         return Fail(kExitUnwritable, strError);
