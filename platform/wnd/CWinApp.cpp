@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "platform/backend/AfxBackend.h"
+#include "platform/core/AfxPrintable.h"
+#include "platform/core/AfxVersionInfo.h"
 #include "platform/core/CException.h"
 #include "platform/core/CWaitCursor.h"
 #include "platform/wnd/AfxWindow.h"
@@ -62,9 +64,54 @@ void CWinApp::SetNamesFromProgram(LPCTSTR lpszProgram)
     }
 }
 
+void CWinApp::SetCommandLine(int argc, const char* const* argv)
+{
+    m_argc = argc;
+    m_argv = argv;
+    SetNamesFromProgram(argc > 0 ? argv[0] : nullptr);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    for (int i = 1; i < m_argc; ++i) {
+        const char* pszArg = m_argv[i];
+        const BOOL bFlag = pszArg[0] == '-' && pszArg[1] == '-';
+        rCmdInfo.ParseParam(bFlag ? pszArg + 2 : pszArg, bFlag, i == m_argc - 1);
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    switch (rCmdInfo.m_nShellCommand) {
+    case CCommandLineInfo::AppHelp:
+        std::fputs(GetUsage(), stdout);
+        return FALSE;
+    case CCommandLineInfo::AppVersion:
+        std::printf("%s %s\n", AfxGetAppName(), static_cast<LPCTSTR>(AfxGetFileVersionText()));
+        return FALSE;
+    case CCommandLineInfo::AppBadParam:
+        std::fprintf(stderr, "%s: %s '%s'; see '%s --help'\n", AfxGetAppName(),
+                     rCmdInfo.m_bBadFlag ? "unknown option" : "unexpected argument",
+                     static_cast<LPCTSTR>(AfxPrintable(rCmdInfo.m_strBadParam)), AfxGetAppName());
+        m_nExitCode = 2;
+        return FALSE;
+    default:
+        return TRUE;
+    }
+}
+
+CString CWinApp::GetUsage() const
+{
+    CString strUsage;
+    strUsage.Format("Usage: %s [--help] [--version]\n", AfxGetAppName());
+    return strUsage;
+}
+
+BOOL CWinApp::InitApplication() { return TRUE; }
+
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() { return m_nExitCode; }
 
 BOOL CWinApp::OnIdle(LONG) { return FALSE; }
 
@@ -191,6 +238,11 @@ void AfxWinTerm()
 int AfxWinMain(int argc, char* argv[])
 {
     CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr) {
+        pApp->SetCommandLine(argc, argv);
+        if (!pApp->InitApplication())
+            return pApp->ExitInstance();
+    }
     const char* pszError = "no application object";
     if (pApp == nullptr || !AfxWinInit(argc, argv, &pszError)) {
         std::fprintf(stderr, "%s: cannot start: %s\n", AfxGetAppName()[0] != 0 ? AfxGetAppName() : "program",
