@@ -1,6 +1,8 @@
 #include "platform/wnd/CWinApp.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/backend/AfxBackend.h"
 #include "platform/core/AfxPrintable.h"
@@ -84,19 +86,29 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
 {
     switch (rCmdInfo.m_nShellCommand) {
     case CCommandLineInfo::AppHelp:
-        std::fputs(GetUsage(), stdout);
+        PrintInfo(GetUsage());
         return FALSE;
     case CCommandLineInfo::AppVersion:
-        std::printf("%s %s\n", AfxGetAppName(), static_cast<LPCTSTR>(AfxGetFileVersionText()));
+        PrintInfo(CString(AfxGetAppName()) + " " + AfxGetFileVersionText() + "\n");
         return FALSE;
     case CCommandLineInfo::AppBadParam:
-        std::fprintf(stderr, "%s: %s '%s'; see '%s --help'\n", AfxGetAppName(),
+        std::fprintf(stderr, "%s: %s '%s'; try '%s --help'\n", AfxGetAppName(),
                      rCmdInfo.m_bBadFlag ? "unknown option" : "unexpected argument",
                      static_cast<LPCTSTR>(AfxPrintable(rCmdInfo.m_strBadParam)), AfxGetAppName());
         m_nExitCode = 2;
         return FALSE;
     default:
         return TRUE;
+    }
+}
+
+// An answer that did not reach standard output (a full disk, a closed pipe) is a failure.
+void CWinApp::PrintInfo(LPCTSTR lpszText)
+{
+    std::fputs(lpszText, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: cannot write to standard output: %s\n", AfxGetAppName(), std::strerror(errno));
+        m_nExitCode = 1;
     }
 }
 

@@ -50,8 +50,8 @@ public:
     // Hands every argument after the program's name to rCmdInfo.ParseParam.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     // --help prints the usage and --version the program's name and file version on standard
-    // output; a refused argument gets one line on standard error and exit code 2. FALSE
-    // when the program is to end instead of starting.
+    // output (exit code 1 when that fails); a refused argument gets one line on standard
+    // error and exit code 2. FALSE when the program is to end instead of starting.
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
     // The text --help prints; an application with more to say overrides it.
     virtual CString GetUsage() const;
@@ -70,6 +70,8 @@ private:
     BOOL m_bRunning = FALSE;
     int m_argc = 0;
     const char* const* m_argv = nullptr;
+
+    void PrintInfo(LPCTSTR lpszText);
 
     friend class CWnd;
 };

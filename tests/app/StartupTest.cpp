@@ -79,6 +79,10 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnStandardOutputAndEndWithZero)
     EXPECT_EQ(version.strOutput, "brelvin " BRELVIN_PROJECT_VERSION "\n");
     // The first of the two answers.
     EXPECT_EQ(RunWithArgs("--version --help", "2>&1").strOutput, version.strOutput);
+
+    RUN_RESULT unwritten = RunWithArgs("--version", "2>&1 >/dev/full");
+    EXPECT_EQ(unwritten.nExitCode, 1);
+    EXPECT_EQ(unwritten.strOutput, "brelvin: cannot write to standard output: No space left on device\n");
 }
 
 TEST(CommandLineTest, AnyOtherArgumentIsRefusedInOneLineNamingHelpWithExitCodeTwo)
@@ -87,10 +91,10 @@ TEST(CommandLineTest, AnyOtherArgumentIsRefusedInOneLineNamingHelpWithExitCodeTw
         const char* pszArgs;
         const char* pszLine;
     } kCases[] = {
-        {"--verbose", "brelvin: unknown option '--verbose'; see 'brelvin --help'\n"},
-        {"-h", "brelvin: unexpected argument '-h'; see 'brelvin --help'\n"},
-        {"--help 2027", "brelvin: unexpected argument '2027'; see 'brelvin --help'\n"},
-        {"\"$(printf 'a\\033[2Jb')\" --version", "brelvin: unexpected argument 'a\\x1b[2Jb'; see 'brelvin --help'\n"},
+        {"--verbose", "brelvin: unknown option '--verbose'; try 'brelvin --help'\n"},
+        {"-h", "brelvin: unexpected argument '-h'; try 'brelvin --help'\n"},
+        {"--help 2027", "brelvin: unexpected argument '2027'; try 'brelvin --help'\n"},
+        {"\"$(printf 'a\\033[2Jb')\" --version", "brelvin: unexpected argument 'a\\x1b[2Jb'; try 'brelvin --help'\n"},
     };
     for (const auto& c : kCases) {
         RUN_RESULT refused = RunWithArgs(c.pszArgs, "2>&1 >/dev/null");
