@@ -13,6 +13,27 @@ CBrelvinApp::CBrelvinApp() = default;
 
 CBrelvinApp::~CBrelvinApp() = default;
 
+// The command line is answered before any window opens, so --help and --version need no
+// display, and a mistyped argument never starts the dialog.
+BOOL CBrelvinApp::InitApplication()
+{
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    return ProcessShellCommand(cmdInfo);
+}
+
+CString CBrelvinApp::GetUsage() const
+{
+    CString strUsage;
+    strUsage.Format("Usage: %s [--help] [--version]\n"
+                    "Shows a whole year as a calendar in one dialog.\n"
+                    "\n"
+                    "  --help     show this help and exit\n"
+                    "  --version  show the version and exit\n",
+                    AfxGetAppName());
+    return strUsage;
+}
+
 BOOL CBrelvinApp::InitInstance()
 {
     AfxEnableControlContainer();

@@ -8,7 +8,9 @@ public:
     CBrelvinApp();
     ~CBrelvinApp() override;
 
+    BOOL InitApplication() override;
     BOOL InitInstance() override;
+    CString GetUsage() const override;
 
 protected:
     DECLARE_MESSAGE_MAP()

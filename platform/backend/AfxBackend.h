@@ -93,13 +93,14 @@ void AfxBackendPresent(AFX_OSWINDOW* pWindow, const AFX_SURFACE& surface, const 
 // What the screen shows at (x, y) of the window, 0x00RRGGBB; FALSE outside.
 BOOL AfxBackendReadScreenPixel(AFX_OSWINDOW* pWindow, int x, int y, uint32_t* pPixel);
 
-// Icons as 0xAARRGGBB pixels, both sizes at once.
+// Icons as 0xAARRGGBB pixels.
 struct AFX_OSICON {
     const uint32_t* pArgb;
     int cx;
     int cy;
 };
-void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pBig, const AFX_OSICON* pSmall);
+// Every size of the window's icon at once, for the window manager to choose from.
+void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pImages, int nImages);
 
 void AfxBackendSetCursor(int nShape);
 // A cursor made from an image; pKey names the image, so that showing it again is cheap.

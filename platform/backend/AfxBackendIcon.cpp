@@ -1,4 +1,5 @@
-// Window icons: the big image goes to SDL; on X11 both sizes go to the window manager.
+// Window icons: on X11 every size goes to the window manager; elsewhere SDL gets the
+// largest.
 #include <SDL.h>
 #include <SDL_syswm.h>
 
@@ -27,12 +28,12 @@ void SetSdlIcon(SDL_Window* pSdl, const AFX_OSICON& image)
 
 #ifdef AFX_BACKEND_X11
 // _NET_WM_ICON holds any number of images: width, height, then ARGB pixels, each a long.
-void SetNetWmIcon(SDL_Window* pSdl, const std::vector<const AFX_OSICON*>& images)
+bool SetNetWmIcon(SDL_Window* pSdl, const std::vector<const AFX_OSICON*>& images)
 {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (!SDL_GetWindowWMInfo(pSdl, &info) || info.subsystem != SDL_SYSWM_X11)
-        return;
+        return false;
     std::vector<unsigned long> data;
     for (const AFX_OSICON* pImage : images) {
         data.push_back(static_cast<unsigned long>(pImage->cx));
@@ -45,26 +46,33 @@ void SetNetWmIcon(SDL_Window* pSdl, const std::vector<const AFX_OSICON*>& images
     XChangeProperty(pDisplay, info.info.x11.window, atom, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(data.data()), static_cast<int>(data.size()));
     XFlush(pDisplay);
+    return true;
 }
 #endif
 
-bool IsUsable(const AFX_OSICON* pImage) { return pImage != nullptr && pImage->pArgb != nullptr && pImage->cx > 0; }
+bool IsUsable(const AFX_OSICON& image) { return image.pArgb != nullptr && image.cx > 0 && image.cy > 0; }
 
 }  // namespace
 
-void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pBig, const AFX_OSICON* pSmall)
+void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pImages, int nImages)
 {
-    if (pWindow == nullptr)
+    if (pWindow == nullptr || pImages == nullptr)
         return;
     std::vector<const AFX_OSICON*> images;
-    if (IsUsable(pBig))
-        images.push_back(pBig);
-    if (IsUsable(pSmall))
-        images.push_back(pSmall);
+    const AFX_OSICON* pLargest = nullptr;
+    for (int i = 0; i < nImages; ++i) {
+        if (!IsUsable(pImages[i]))
+            continue;
+        images.push_back(&pImages[i]);
+        if (pLargest == nullptr || pImages[i].cx > pLargest->cx)
+            pLargest = &pImages[i];
+    }
     if (images.empty())
         return;
-    SetSdlIcon(pWindow->pSdl, *images.front());
 #ifdef AFX_BACKEND_X11
-    SetNetWmIcon(pWindow->pSdl, images);
+    // SDL would hand X11 one image only, and it would be replaced at once.
+    if (SetNetWmIcon(pWindow->pSdl, images))
+        return;
 #endif
+    SetSdlIcon(pWindow->pSdl, *pLargest);
 }

@@ -1,8 +1,10 @@
 #include "platform/gdi/AfxIcon.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "platform/core/AfxResource.h"
 #include "platform/gdi/AfxDeviceContext.h"
@@ -61,6 +63,29 @@ AFX_ICON_IMAGE Scaled(const AFX_ICON_IMAGE& src, int cx, int cy)
     return image;
 }
 
+// Scaling down loses less than scaling up: the smallest image at least cx wide, else the
+// largest.
+bool IsBetterSource(const AFX_ICON_IMAGE& candidate, const AFX_ICON_IMAGE& best, int cx)
+{
+    if (candidate.cx >= cx)
+        return best.cx < cx || candidate.cx < best.cx;
+    return best.cx < cx && candidate.cx > best.cx;
+}
+
+// Every usable image of the resource, smallest first.
+std::vector<AFX_ICON_IMAGE> AllImages(const AFX_ICON_RES& res)
+{
+    std::vector<AFX_ICON_IMAGE> images;
+    for (int i = 0; res.pImages != nullptr && i < res.nImages; ++i) {
+        AFX_ICON_IMAGE image = ImageFromRes(res, res.pImages[i]);
+        if (!image.bits.empty())
+            images.push_back(std::move(image));
+    }
+    std::stable_sort(images.begin(), images.end(),
+                     [](const AFX_ICON_IMAGE& a, const AFX_ICON_IMAGE& b) { return a.cx * a.cy < b.cx * b.cy; });
+    return images;
+}
+
 // The shared icon of IDI_APPLICATION: a small window.
 HICON ApplicationIcon()
 {
@@ -109,8 +134,24 @@ HICON AfxCreateIconFromResource(const AFX_ICON_RES& res)
     HICON hIcon = new HICON__;
     hIcon->imageLarge = Scaled(ImageFromRes(res, *pLarge), 32, 32);
     hIcon->imageSmall = pSmall != nullptr ? ImageFromRes(res, *pSmall) : Scaled(hIcon->imageLarge, 16, 16);
+    hIcon->images = AllImages(res);
     hIcon->ptHotspot = res.ptHotspot;
     return hIcon;
+}
+
+AFX_ICON_IMAGE AfxGetIconImage(HICON hIcon, int cx)
+{
+    if (hIcon == nullptr || cx <= 0)
+        return AFX_ICON_IMAGE();
+    std::vector<const AFX_ICON_IMAGE*> candidates = {&hIcon->imageSmall, &hIcon->imageLarge};
+    for (const AFX_ICON_IMAGE& image : hIcon->images)
+        candidates.push_back(&image);
+    const AFX_ICON_IMAGE* pBest = nullptr;
+    for (const AFX_ICON_IMAGE* pImage : candidates) {
+        if (!pImage->bits.empty() && (pBest == nullptr || IsBetterSource(*pImage, *pBest, cx)))
+            pBest = pImage;
+    }
+    return pBest != nullptr ? Scaled(*pBest, cx, cx) : AFX_ICON_IMAGE();
 }
 
 HICON AfxLoadIcon(UINT nID)

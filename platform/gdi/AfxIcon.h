@@ -43,6 +43,7 @@ struct AFX_ICON_IMAGE {
 struct HICON__ {
     AFX_ICON_IMAGE imageLarge;  // 32 x 32 (SM_CXICON)
     AFX_ICON_IMAGE imageSmall;  // 16 x 16 (SM_CXSMICON)
+    std::vector<AFX_ICON_IMAGE> images;  // every image of a resource icon, smallest first
     POINT ptHotspot = {0, 0};   // cursors: the pixel that points
     UINT nSystemCursor = 0;     // AFX_CURSOR_*, or 0 for an image
     BOOL bShared = FALSE;       // system cursors and icons: DestroyIcon leaves them alone
@@ -58,7 +59,7 @@ struct AFX_ICON_RES_IMAGE {
 struct AFX_ICON_RES {
     const char* pszPaletteKeys;        // one character per palette entry
     const COLORREF* pPaletteColors;    // the colour of each key, 0x00BBGGRR
-    const AFX_ICON_RES_IMAGE* pImages; // 32x32 and/or 16x16; a missing size is scaled
+    const AFX_ICON_RES_IMAGE* pImages; // any square sizes; a missing 32x32 or 16x16 is scaled
     int nImages;
     POINT ptHotspot;
 };
@@ -68,6 +69,9 @@ struct AFX_ICON_RES {
 HICON AfxLoadIcon(UINT nID);
 // Builds an icon from resource data; null when the data holds no usable image.
 HICON AfxCreateIconFromResource(const AFX_ICON_RES& res);
+// The icon's image of cx x cx pixels: its own when it has one, else the nearest larger one
+// (or the largest) scaled pixel by pixel.
+AFX_ICON_IMAGE AfxGetIconImage(HICON hIcon, int cx);
 // A shared system cursor (AFX_CURSOR_*); null for an unknown id.
 HCURSOR AfxLoadSystemCursor(UINT nCursorId);
 

@@ -1,6 +1,7 @@
 // What a window does with a message that nobody handled.
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/backend/AfxBackend.h"
 #include "platform/wnd/AfxWindow.h"
@@ -167,8 +168,15 @@ void AfxSetSystemIcons(HWND hWnd)
     HICON hSmall = hWnd->hIconSmall != nullptr ? hWnd->hIconSmall : hWnd->hIconBig;
     if (hBig == nullptr)
         return;
-    AFX_OSICON big = {hBig->imageLarge.bits.data(), hBig->imageLarge.cx, hBig->imageLarge.cy};
-    AFX_OSICON small = {hSmall->imageSmall.bits.data(), hSmall->imageSmall.cx, hSmall->imageSmall.cy};
-    AfxBackendSetIcons(hWnd->pOs, big.pArgb != nullptr && big.cx > 0 ? &big : nullptr,
-                       small.pArgb != nullptr && small.cx > 0 ? &small : nullptr);
+    // The small icon's 16x16, the big icon's 32x32 and its larger images up to 128x128, so
+    // that task switchers and docks need not scale the 32x32 up.
+    std::vector<AFX_OSICON> images;
+    const AFX_ICON_IMAGE* pSizes[] = {&hSmall->imageSmall, &hBig->imageLarge};
+    for (const AFX_ICON_IMAGE* pImage : pSizes)
+        images.push_back({pImage->bits.data(), pImage->cx, pImage->cy});
+    for (const AFX_ICON_IMAGE& image : hBig->images) {
+        if (image.cx > hBig->imageLarge.cx && image.cx <= 128)
+            images.push_back({image.bits.data(), image.cx, image.cy});
+    }
+    AfxBackendSetIcons(hWnd->pOs, images.data(), static_cast<int>(images.size()));
 }

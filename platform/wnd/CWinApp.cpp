@@ -1,9 +1,13 @@
 #include "platform/wnd/CWinApp.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "platform/backend/AfxBackend.h"
+#include "platform/core/AfxPrintable.h"
+#include "platform/core/AfxVersionInfo.h"
 #include "platform/core/CException.h"
 #include "platform/core/CWaitCursor.h"
 #include "platform/wnd/AfxWindow.h"
@@ -63,9 +67,64 @@ void CWinApp::SetNamesFromProgram(LPCTSTR lpszProgram)
     }
 }
 
+void CWinApp::SetCommandLine(int argc, const char* const* argv)
+{
+    m_argc = argc;
+    m_argv = argv;
+    SetNamesFromProgram(argc > 0 ? argv[0] : nullptr);
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    for (int i = 1; i < m_argc; ++i) {
+        const char* pszArg = m_argv[i];
+        const BOOL bFlag = pszArg[0] == '-' && pszArg[1] == '-';
+        rCmdInfo.ParseParam(bFlag ? pszArg + 2 : pszArg, bFlag, i == m_argc - 1);
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
+{
+    switch (rCmdInfo.m_nShellCommand) {
+    case CCommandLineInfo::AppHelp:
+        PrintInfo(GetUsage());
+        return FALSE;
+    case CCommandLineInfo::AppVersion:
+        PrintInfo(CString(AfxGetAppName()) + " " + AfxGetFileVersionText() + "\n");
+        return FALSE;
+    case CCommandLineInfo::AppBadParam:
+        std::fprintf(stderr, "%s: %s '%s'; try '%s --help'\n", AfxGetAppName(),
+                     rCmdInfo.m_bBadFlag ? "unknown option" : "unexpected argument",
+                     static_cast<LPCTSTR>(AfxPrintable(rCmdInfo.m_strBadParam)), AfxGetAppName());
+        m_nExitCode = 2;
+        return FALSE;
+    default:
+        return TRUE;
+    }
+}
+
+// An answer that did not reach standard output (a full disk, a closed pipe) is a failure.
+void CWinApp::PrintInfo(LPCTSTR lpszText)
+{
+    std::fputs(lpszText, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "%s: cannot write to standard output: %s\n", AfxGetAppName(), std::strerror(errno));
+        m_nExitCode = 1;
+    }
+}
+
+CString CWinApp::GetUsage() const
+{
+    CString strUsage;
+    strUsage.Format("Usage: %s [--help] [--version]\n", AfxGetAppName());
+    return strUsage;
+}
+
+BOOL CWinApp::InitApplication() { return TRUE; }
+
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() { return m_nExitCode; }
 
 BOOL CWinApp::OnIdle(LONG) { return FALSE; }
 
@@ -192,6 +251,11 @@ void AfxWinTerm()
 int AfxWinMain(int argc, char* argv[])
 {
     CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr) {
+        pApp->SetCommandLine(argc, argv);
+        if (!pApp->InitApplication())
+            return pApp->ExitInstance();
+    }
     const char* pszError = "no application object";
     if (pApp == nullptr || !AfxWinInit(argc, argv, &pszError)) {
         std::fprintf(stderr, "%s: cannot start: %s\n", AfxGetAppName()[0] != 0 ? AfxGetAppName() : "program",

@@ -1,6 +1,9 @@
 // Icons from resources, system cursors, and drawing icons on the surface.
 #include "tests/gdi/SurfaceFixture.h"
 
+#include <string>
+#include <vector>
+
 #include "platform/core/AfxResource.h"
 #include "platform/gdi/AfxIcon.h"
 
@@ -26,7 +29,38 @@ const AFX_ICON_RES kIconRes = {"RGB", kPalette, kImages, 1, POINT{3, 4}};
 const AFX_RESOURCE kResources[] = {{RT_ICON_GROUP, kTestIconId, &kIconRes}};
 const AFX_RESOURCE_INIT kInit(kResources, 1);
 
+// An icon of three sizes, each a single colour, listed largest first.
+const std::string kG48(48, 'G'), kR16(16, 'R'), kB4(4, 'B');
+const std::vector<const char*> kRowsG48(48, kG48.c_str()), kRowsR16(16, kR16.c_str()), kRowsB4(4, kB4.c_str());
+const UINT kSizesIconId = 9140;
+const AFX_ICON_RES_IMAGE kSizes[] = {{48, 48, kRowsG48.data()}, {16, 16, kRowsR16.data()}, {4, 4, kRowsB4.data()}};
+const AFX_ICON_RES kSizesRes = {"RGB", kPalette, kSizes, 3, POINT{0, 0}};
+const AFX_RESOURCE kSizesResources[] = {{RT_ICON_GROUP, kSizesIconId, &kSizesRes}};
+const AFX_RESOURCE_INIT kSizesInit(kSizesResources, 1);
+
 class Icons : public SurfaceFixture {};
+
+TEST_F(Icons, EveryImageIsKeptAndAnyAskedSizeComesFromTheNearestLargerOne)
+{
+    HICON hIcon = AfxLoadIcon(kSizesIconId);
+    ASSERT_NE(hIcon, nullptr);
+    ASSERT_EQ(hIcon->images.size(), 3u);
+    EXPECT_EQ(hIcon->images[0].cx, 4);
+    EXPECT_EQ(hIcon->images[1].cx, 16);
+    EXPECT_EQ(hIcon->images[2].cx, 48);
+    const struct {
+        int cx;
+        uint32_t argb;  // the colour shows which image it came from
+    } kAsked[] = {{4, 0xFF0000FFu}, {3, 0xFF0000FFu}, {5, 0xFFFF0000u}, {40, 0xFF00FF00u}, {96, 0xFF00FF00u}};
+    for (const auto& asked : kAsked) {
+        AFX_ICON_IMAGE image = AfxGetIconImage(hIcon, asked.cx);
+        ASSERT_EQ(image.cx, asked.cx);
+        ASSERT_EQ(image.bits.size(), static_cast<size_t>(asked.cx * asked.cx));
+        EXPECT_EQ(image.bits[image.bits.size() / 2 + asked.cx / 2], asked.argb) << asked.cx;
+    }
+    EXPECT_TRUE(AfxGetIconImage(hIcon, 0).bits.empty());
+    DestroyIcon(hIcon);
+}
 
 TEST_F(Icons, LoadedIconHasBothStandardSizes)
 {

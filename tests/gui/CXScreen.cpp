@@ -1,5 +1,6 @@
 #include "tests/gui/CXScreen.h"
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -89,6 +90,40 @@ XRECT CXScreen::GetWindowRect(unsigned long nWindow)
     rc.cx = attributes.width;
     rc.cy = attributes.height;
     return rc;
+}
+
+std::vector<unsigned long> CXScreen::GetCardinals(unsigned long nWindow, const std::string& strProperty)
+{
+    std::vector<unsigned long> items;
+    Atom type = None;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    const Atom property = XInternAtom(m_pDisplay, strProperty.c_str(), False);
+    if (XGetWindowProperty(m_pDisplay, nWindow, property, 0, 1L << 20, False, XA_CARDINAL, &type, &nFormat, &nItems,
+                           &nAfter, &pData) == Success &&
+        pData != nullptr && nFormat == 32) {
+        // Xlib hands 32-bit items over as longs, sign-extended.
+        const long* pItems = reinterpret_cast<const long*>(pData);
+        for (unsigned long i = 0; i < nItems; ++i)
+            items.push_back(static_cast<unsigned long>(pItems[i]) & 0xFFFFFFFFul);
+    }
+    if (pData != nullptr)
+        XFree(pData);
+    return items;
+}
+
+std::string CXScreen::GetWindowClass(unsigned long nWindow)
+{
+    XClassHint hint = {nullptr, nullptr};
+    std::string strClass;
+    if (XGetClassHint(m_pDisplay, nWindow, &hint) && hint.res_class != nullptr)
+        strClass = hint.res_class;
+    if (hint.res_name != nullptr)
+        XFree(hint.res_name);
+    if (hint.res_class != nullptr)
+        XFree(hint.res_class);
+    return strClass;
 }
 
 std::vector<uint32_t> CXScreen::Grab(const XRECT& rc)

@@ -1,5 +1,5 @@
 // A test's look at an X display: finding a top-level window by its title, its geometry,
-// and the pixels that the screen shows.
+// what it tells the window manager, and the pixels that the screen shows.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +32,10 @@ public:
     bool HasWindowManager();
     // Position on the screen and size of the window; cx 0 when it is gone.
     XRECT GetWindowRect(unsigned long nWindow);
+    // A property of 32-bit items (such as _NET_WM_ICON); empty when the window has none.
+    std::vector<unsigned long> GetCardinals(unsigned long nWindow, const std::string& strProperty);
+    // The class half of the window's WM_CLASS; empty when it has none.
+    std::string GetWindowClass(unsigned long nWindow);
     // What the screen shows in rc, 0x00RRGGBB, row by row; empty on failure. The screen's
     // own true-colour picture is read, whatever visual the window has.
     std::vector<uint32_t> Grab(const XRECT& rc);

@@ -1,13 +1,18 @@
 // The real brelvin program on an Xvfb server of the test's own, driven with xdotool: the
-// window's size, the calendar on the screen against brelvin-render's pictures at start-up,
-// after a click on "+" and after a click on a day, and Escape ending the program.
+// window's size, what the window manager learns of it, the calendar on the screen against
+// brelvin-render's pictures at start-up, after a click on "+" and after a click on a day,
+// and Escape ending the program.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 
+#include "platform/gdi/AfxIcon.h"
+#include "res/resource.h"
 #include "tests/gui/CChildProcess.h"
 #include "tests/gui/CGuiProgram.h"
 #include "tests/gui/CPngFile.h"
@@ -84,6 +89,40 @@ TEST_F(GuiTest, WindowIs651By557)
 {
     EXPECT_EQ(m_gui.m_rcWindow.cx, 651);
     EXPECT_EQ(m_gui.m_rcWindow.cy, 557);
+}
+
+// The StartupWMClass line of the installed desktop entry.
+std::string DesktopEntryWindowClass()
+{
+    std::ifstream file(BRELVIN_DESKTOP_ENTRY);
+    std::string strLine;
+    while (std::getline(file, strLine)) {
+        if (strLine.rfind("StartupWMClass=", 0) == 0)
+            return strLine.substr(strLine.find('=') + 1);
+    }
+    return "(none)";
+}
+
+// Docks and task switchers get sizes up to 128 instead of scaling the 32x32 up; the menu
+// entry finds its running window by the window's class.
+TEST_F(GuiTest, TheWindowManagerGetsFiveIconSizesAndTheClassTheDesktopEntryNames)
+{
+    const std::vector<unsigned long> data = m_gui.m_screen.GetCardinals(m_gui.m_nWindow, "_NET_WM_ICON");
+    HICON hIcon = AfxLoadIcon(IDR_MAINFRAME);
+    ASSERT_NE(hIcon, nullptr);
+    std::vector<unsigned long> sizes;
+    for (size_t i = 0; i + 2 <= data.size(); i += 2 + data[i] * data[i + 1]) {
+        sizes.push_back(data[i]);
+        EXPECT_EQ(data[i + 1], data[i]);
+        const AFX_ICON_IMAGE image = AfxGetIconImage(hIcon, static_cast<int>(data[i]));
+        ASSERT_LE(i + 2 + image.bits.size(), data.size());
+        EXPECT_TRUE(std::equal(image.bits.begin(), image.bits.end(), data.begin() + static_cast<long>(i) + 2))
+            << data[i];
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<unsigned long>{16, 32, 48, 64, 128}));
+    DestroyIcon(hIcon);
+    EXPECT_EQ(m_gui.m_screen.GetWindowClass(m_gui.m_nWindow), DesktopEntryWindowClass());
 }
 
 TEST_F(GuiTest, CalendarOnScreenIsTheRenderToolsStartUpPicture)

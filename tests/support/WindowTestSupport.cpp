@@ -24,10 +24,11 @@ void DestroyAllWindows()
     AfxPumpUntilIdle();
 }
 
-RUN_RESULT RunWithoutDisplay(const std::string& strProgram, const std::string& strEnv)
+RUN_RESULT RunWithoutDisplay(const std::string& strProgram, const std::string& strEnv, const std::string& strArgs,
+                             const std::string& strStreams)
 {
     std::string strCommand = "timeout -s KILL 60 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER " + strEnv +
-                             " '" + strProgram + "' 2>&1 </dev/null";
+                             " '" + strProgram + "' " + strArgs + " " + strStreams + " </dev/null";
     RUN_RESULT result = {-1, ""};
     FILE* pPipe = popen(strCommand.c_str(), "r");
     if (pPipe == nullptr)

@@ -18,5 +18,8 @@ struct RUN_RESULT {
 };
 
 // Runs a program with no display in its environment (plus strEnv, "NAME=value ..."),
-// killing it if it has not ended within a minute.
-RUN_RESULT RunWithoutDisplay(const std::string& strProgram, const std::string& strEnv);
+// killing it if it has not ended within a minute. strArgs and strStreams are shell text:
+// the arguments, and which output is read ("2>&1" both, "2>/dev/null" standard output,
+// "2>&1 >/dev/null" standard error).
+RUN_RESULT RunWithoutDisplay(const std::string& strProgram, const std::string& strEnv,
+                             const std::string& strArgs = "", const std::string& strStreams = "2>&1");
