@@ -1,5 +1,7 @@
 #include "platform/gdi/AfxDeviceContext.h"
 
+#include <algorithm>
+
 #include "platform/core/AfxAlloc.h"
 #include "platform/gdi/AfxGdiObjects.h"
 #include "platform/gdi/CDC.h"
@@ -44,8 +46,9 @@ HGDIOBJ Swap(H& hSlot, HGDIOBJ hNew)
 
 POINT AfxDcToSurface(HDC hDC, int x, int y)
 {
-    return POINT{x - hDC->ptWindowOrg.x + hDC->ptViewportOrg.x + hDC->ptOrigin.x,
-                 y - hDC->ptWindowOrg.y + hDC->ptViewportOrg.y + hDC->ptOrigin.y};
+    const long long gx = static_cast<long long>(x) - hDC->ptWindowOrg.x + hDC->ptViewportOrg.x + hDC->ptOrigin.x;
+    const long long gy = static_cast<long long>(y) - hDC->ptWindowOrg.y + hDC->ptViewportOrg.y + hDC->ptOrigin.y;
+    return POINT{AfxScaleToDevice(hDC->nScale, gx), AfxScaleToDevice(hDC->nScale, gy)};
 }
 
 RECT AfxDcToSurface(HDC hDC, const RECT& rc)
@@ -53,6 +56,44 @@ RECT AfxDcToSurface(HDC hDC, const RECT& rc)
     const POINT a = AfxDcToSurface(hDC, rc.left, rc.top);
     const POINT b = AfxDcToSurface(hDC, rc.right, rc.bottom);
     return RECT{a.x, a.y, b.x, b.y};
+}
+
+namespace {
+
+// What turns a logical point into a point of the surface's logical grid: grid = logical -
+// offset, before the factor.
+POINT GridOffset(HDC hDC)
+{
+    return POINT{hDC->ptWindowOrg.x - hDC->ptViewportOrg.x - hDC->ptOrigin.x,
+                 hDC->ptWindowOrg.y - hDC->ptViewportOrg.y - hDC->ptOrigin.y};
+}
+
+}  // namespace
+
+POINT AfxSurfaceToDc(HDC hDC, int x, int y)
+{
+    const POINT ptOffset = GridOffset(hDC);
+    return POINT{AfxScaleToLogical(hDC->nScale, x) + ptOffset.x, AfxScaleToLogical(hDC->nScale, y) + ptOffset.y};
+}
+
+RECT AfxSurfaceToDc(HDC hDC, const RECT& rc)
+{
+    const POINT ptOffset = GridOffset(hDC);
+    RECT rcLogical = {AfxScaleToLogical(hDC->nScale, rc.left), AfxScaleToLogical(hDC->nScale, rc.top),
+                      AfxScaleToLogicalCeil(hDC->nScale, rc.right), AfxScaleToLogicalCeil(hDC->nScale, rc.bottom)};
+    while (!AfxScaleIsWhole(hDC->nScale, rcLogical.left)) {
+        --rcLogical.left;
+    }
+    while (!AfxScaleIsWhole(hDC->nScale, rcLogical.top)) {
+        --rcLogical.top;
+    }
+    ::OffsetRect(&rcLogical, ptOffset.x, ptOffset.y);
+    return rcLogical;
+}
+
+int AfxPenDeviceWidth(HDC hDC, int nWidth)
+{
+    return std::max(1, AfxScaleToDevice(hDC->nScale, nWidth));
 }
 
 AFX_RASTER AfxDcRaster(HDC hDC)
@@ -67,16 +108,18 @@ AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit)
     return r;
 }
 
-HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip)
+HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip, int nScale)
 {
     HDC hDC = NewDC();
     if (hDC == nullptr) {
         return nullptr;
     }
     hDC->surface = surface;
+    hDC->nScale = nScale;
     hDC->ptOrigin = ptOrigin;
     const RECT rcBounds = {0, 0, surface.pBits != nullptr ? surface.cx : 0, surface.pBits != nullptr ? surface.cy : 0};
-    ::IntersectRect(&hDC->rcClip, &rcClip, &rcBounds);
+    const RECT rcDevice = AfxScaleToDevice(nScale, rcClip);
+    ::IntersectRect(&hDC->rcClip, &rcDevice, &rcBounds);
     return hDC;
 }
 
@@ -91,11 +134,12 @@ HDC CreateCompatibleDC(HDC hDC)
     if (hMemDC == nullptr) {
         return nullptr;
     }
+    // Compatible with the screen when no surface is named.
+    hMemDC->nScale = hDC != nullptr ? hDC->nScale : AfxGetScreenScale();
     hMemDC->bMemory = TRUE;
     hMemDC->hBitmap = AfxStockBitmap();
     AfxGdiAddSelection(hMemDC->hBitmap);
     Retarget(hMemDC, hMemDC->hBitmap);
-    (void)hDC;
     return hMemDC;
 }
 
@@ -221,9 +265,9 @@ int GetDeviceCaps(HDC hDC, int nIndex)
     case PLANES:
         return 1;
     case HORZRES:
-        return hDC != nullptr ? hDC->surface.cx : 0;
+        return hDC != nullptr ? AfxScaleToLogical(hDC->nScale, hDC->surface.cx) : 0;
     case VERTRES:
-        return hDC != nullptr ? hDC->surface.cy : 0;
+        return hDC != nullptr ? AfxScaleToLogical(hDC->nScale, hDC->surface.cy) : 0;
     default:
         return 0;
     }

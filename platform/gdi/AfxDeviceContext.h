@@ -1,15 +1,19 @@
 // The platform object behind HDC: its target pixels, clip, origins and attributes.
 #pragma once
 
+#include "platform/core/AfxScale.h"
 #include "platform/gdi/AfxGdi.h"
 #include "platform/gdi/AfxRaster.h"
 #include "platform/gdi/AfxSurface.h"
 
 class CDC;
 
+// Logical points map to surface pixels as surface = factor x (logical - window origin +
+// viewport origin + ptOrigin), each coordinate rounded on its own (AfxScaleToDevice).
 struct HDC__ {
     AFX_SURFACE surface = {nullptr, 0, 0, 0};
-    POINT ptOrigin = {0, 0};      // surface pixel of device point (0, 0)
+    int nScale = AFX_SCALE_ONE;   // device pixels per logical pixel, in quarters
+    POINT ptOrigin = {0, 0};      // logical position of device point (0, 0) on the surface
     RECT rcClip = {0, 0, 0, 0};   // surface pixels that may change, within the surface
     POINT ptWindowOrg = {0, 0};
     POINT ptViewportOrg = {0, 0};
@@ -27,9 +31,19 @@ struct HDC__ {
     CDC* pTemporary = nullptr;    // owned wrapper made by CDC::FromHandle
 };
 
-// Surface pixel of a logical point.
+// Surface pixel of a logical point; a rectangle's edges each on their own, so that
+// rectangles that touch on the logical grid touch on the surface.
 POINT AfxDcToSurface(HDC hDC, int x, int y);
 RECT AfxDcToSurface(HDC hDC, const RECT& rc);
+// The logical point of a surface pixel: the logical pixel that holds it.
+POINT AfxSurfaceToDc(HDC hDC, int x, int y);
+// The logical rectangle around surface pixels rc. Where the factor is not whole, its left
+// and top edges go back to logical points that fall exactly on a surface pixel, so that
+// a compatible surface of its size lines up with this one pixel for pixel.
+RECT AfxSurfaceToDc(HDC hDC, const RECT& rc);
+// A pen nWidth logical pixels wide on the surface: the factor times it, rounded, at
+// least one pixel.
+int AfxPenDeviceWidth(HDC hDC, int nWidth);
 // What drawing on the surface may touch.
 AFX_RASTER AfxDcRaster(HDC hDC);
 // Same, further limited to rcLimit (surface pixels).

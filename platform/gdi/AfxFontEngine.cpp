@@ -89,14 +89,25 @@ int EmPixels(FT_Face pFace, LONG nHeight)
     return nEm > 0 ? static_cast<int>(nEm) : 1;
 }
 
+// The em of the glyphs: nEm pixels times the factor. A whole number of pixels goes
+// straight to FreeType; a fraction (11 pixels at 1.25 are 13.75) as 1/64 pixels.
+void SetGlyphSize(FT_Face pFace, int nEm, int nScale)
+{
+    if (nEm * nScale % AFX_SCALE_ONE == 0) {
+        FT_Set_Pixel_Sizes(pFace, 0, static_cast<FT_UInt>(nEm * nScale / AFX_SCALE_ONE));
+    } else {
+        FT_Set_Char_Size(pFace, 0, static_cast<FT_F26Dot6>(nEm) * nScale * 64 / AFX_SCALE_ONE, 72, 72);
+    }
+}
+
 }  // namespace
 
-AfxFontFace::AfxFontFace(FT_FaceRec_* pFace, const std::string& strFile, int nEm, BOOL bEmbolden,
+AfxFontFace::AfxFontFace(FT_FaceRec_* pFace, const std::string& strFile, int nEm, int nScale, BOOL bEmbolden,
                          BOOL bOblique, LONG nWeight)
-    : m_pFace(pFace), m_strFile(strFile), m_nEm(nEm), m_bEmbolden(bEmbolden), m_bOblique(bOblique),
+    : m_pFace(pFace), m_strFile(strFile), m_nEm(nEm), m_nScale(nScale), m_bEmbolden(bEmbolden), m_bOblique(bOblique),
       m_nWeight(nWeight)
 {
-    FT_Set_Pixel_Sizes(m_pFace, 0, static_cast<FT_UInt>(nEm));
+    SetGlyphSize(m_pFace, nEm, nScale);
     long nAscent = 0;
     long nDescent = 0;
     CellUnits(m_pFace, nAscent, nDescent);
@@ -144,8 +155,9 @@ void AfxFontFace::Render(unsigned char ch, AFX_GLYPH& glyph)
             FT_Outline_Transform(&pSlot->outline, &shear);
         }
         if (m_bEmbolden) {
-            FT_Outline_EmboldenXY(&pSlot->outline, 64, 0);
-            glyph.nAdvance += 1;
+            // One logical pixel wider, in 1/64 pixels.
+            FT_Outline_EmboldenXY(&pSlot->outline, 64 * m_nScale / AFX_SCALE_ONE, 0);
+            glyph.nAdvance += AfxScaleToDevice(m_nScale, 1);
         }
     }
     if (FT_Render_Glyph(pSlot, FT_RENDER_MODE_NORMAL) != 0) {
@@ -188,20 +200,21 @@ AfxFontEngine::~AfxFontEngine()
     }
 }
 
-AfxFontFace* AfxFontEngine::FindFace(const LOGFONT& lf)
+AfxFontFace* AfxFontEngine::FindFace(const LOGFONT& lf, int nScale)
 {
     const std::string strKey = Lower(FaceName(lf)) + '|' + std::to_string(lf.lfHeight == 0 ? kDefaultHeight : lf.lfHeight) +
-                               '|' + (IsBold(lf) ? 'b' : 'n') + (lf.lfItalic ? 'i' : 'r') + (IsFixed(lf) ? 'f' : 'v');
+                               '|' + (IsBold(lf) ? 'b' : 'n') + (lf.lfItalic ? 'i' : 'r') + (IsFixed(lf) ? 'f' : 'v') +
+                               '|' + std::to_string(nScale);
     auto it = m_byLogFont.find(strKey);
     if (it != m_byLogFont.end()) {
         return it->second;
     }
-    AfxFontFace* pFace = OpenFace(lf);
+    AfxFontFace* pFace = OpenFace(lf, nScale);
     m_byLogFont.emplace(strKey, pFace);
     return pFace;
 }
 
-AfxFontFace* AfxFontEngine::OpenFace(const LOGFONT& lf)
+AfxFontFace* AfxFontEngine::OpenFace(const LOGFONT& lf, int nScale)
 {
     if (m_pLibrary == nullptr || !m_bFontconfig) {
         return nullptr;
@@ -215,13 +228,14 @@ AfxFontFace* AfxFontEngine::OpenFace(const LOGFONT& lf)
         if (!Match(chain[i], IsBold(lf), lf.lfItalic != 0, i < nLast, match)) {
             continue;
         }
-        std::unique_ptr<AfxFontFace> pFace = Load(match, lf);
+        std::unique_ptr<AfxFontFace> pFace = Load(match, lf, nScale);
         if (!pFace) {
             continue;
         }
         const std::string strKey = match.strFile + '|' + std::to_string(match.nIndex) + '|' +
                                    std::to_string(pFace->GetEmSize()) + '|' + (match.bEmbolden ? 'b' : 'n') +
-                                   (match.bOblique ? 'o' : 'r') + '|' + std::to_string(lf.lfWeight);
+                                   (match.bOblique ? 'o' : 'r') + '|' + std::to_string(lf.lfWeight) + '|' +
+                                   std::to_string(nScale);
         auto it = m_faces.find(strKey);
         if (it != m_faces.end()) {
             return it->second.get();
@@ -274,7 +288,7 @@ BOOL AfxFontEngine::Match(const std::string& strFamily, BOOL bBold, BOOL bItalic
     return bOk;
 }
 
-std::unique_ptr<AfxFontFace> AfxFontEngine::Load(const MATCH& match, const LOGFONT& lf)
+std::unique_ptr<AfxFontFace> AfxFontEngine::Load(const MATCH& match, const LOGFONT& lf, int nScale)
 {
     FT_Face pFace = nullptr;
     if (FT_New_Face(static_cast<FT_Library>(m_pLibrary), match.strFile.c_str(), match.nIndex, &pFace) != 0) {
@@ -286,8 +300,8 @@ std::unique_ptr<AfxFontFace> AfxFontEngine::Load(const MATCH& match, const LOGFO
     }
     FT_Select_Charmap(pFace, FT_ENCODING_UNICODE);
     const LONG nWeight = lf.lfWeight == FW_DONTCARE ? FW_NORMAL : lf.lfWeight;
-    return std::make_unique<AfxFontFace>(pFace, match.strFile, EmPixels(pFace, lf.lfHeight), match.bEmbolden,
-                                         match.bOblique, nWeight);
+    return std::make_unique<AfxFontFace>(pFace, match.strFile, EmPixels(pFace, lf.lfHeight), nScale,
+                                         match.bEmbolden, match.bOblique, nWeight);
 }
 
 std::string AfxFontEngine::GetFailure(const LOGFONT& lf)

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/core/AfxScale.h"
 #include "platform/gdi/AfxGdi.h"
 
 struct FT_FaceRec_;
@@ -23,10 +24,13 @@ struct AFX_GLYPH {
     std::vector<uint8_t> mask;
 };
 
-// One face at one pixel size, with its synthesized style.
+// One face at one pixel size, with its synthesized style. A face for a surface with a
+// factor (nScale quarters) renders its glyphs at the factor times the size, fractions of
+// a pixel included; its metrics stay those of the logical size, since text is laid out
+// in logical pixels.
 class AfxFontFace {
 public:
-    AfxFontFace(FT_FaceRec_* pFace, const std::string& strFile, int nEm, BOOL bEmbolden, BOOL bOblique,
+    AfxFontFace(FT_FaceRec_* pFace, const std::string& strFile, int nEm, int nScale, BOOL bEmbolden, BOOL bOblique,
                 LONG nWeight);
     ~AfxFontFace();
     AfxFontFace(const AfxFontFace&) = delete;
@@ -50,6 +54,7 @@ private:
     FT_FaceRec_* m_pFace;
     std::string m_strFile;
     int m_nEm;
+    int m_nScale;
     BOOL m_bEmbolden;
     BOOL m_bOblique;
     LONG m_nWeight;
@@ -71,8 +76,9 @@ public:
     static AfxFontEngine& Instance();
     ~AfxFontEngine();
 
-    // Null when not a single usable font exists.
-    AfxFontFace* FindFace(const LOGFONT& lf);
+    // Null when not a single usable font exists. nScale: the factor of the surface that
+    // the glyphs are for (AFX_SCALE_ONE for measuring).
+    AfxFontFace* FindFace(const LOGFONT& lf, int nScale = AFX_SCALE_ONE);
     // Why FindFace fails, empty when it works.
     std::string GetFailure(const LOGFONT& lf);
     AFX_FONT_CACHE_STATS GetStats() const { return m_stats; }
@@ -87,9 +93,9 @@ private:
     };
 
     AfxFontEngine();
-    AfxFontFace* OpenFace(const LOGFONT& lf);
+    AfxFontFace* OpenFace(const LOGFONT& lf, int nScale);
     BOOL Match(const std::string& strFamily, BOOL bBold, BOOL bItalic, BOOL bExact, MATCH& match);
-    std::unique_ptr<AfxFontFace> Load(const MATCH& match, const LOGFONT& lf);
+    std::unique_ptr<AfxFontFace> Load(const MATCH& match, const LOGFONT& lf, int nScale);
 
     void* m_pLibrary = nullptr;  // FT_Library
     BOOL m_bFontconfig = FALSE;

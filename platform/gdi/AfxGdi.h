@@ -249,8 +249,11 @@ HBRUSH CreateSolidBrush(COLORREF cr);
 HPEN CreatePen(int nPenStyle, int nWidth, COLORREF cr);
 // Bitmaps hold 32-bit pixels; CreateBitmap accepts nBitCount 32 only (lpBits may be null).
 HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, const void* lpBits);
+// cx by cy logical pixels of hDC, or of the screen when hDC is null: as many pixels as
+// that surface's factor makes of them.
 HBITMAP CreateCompatibleBitmap(HDC hDC, int cx, int cy);
-// A memory surface with a 1x1 stock bitmap selected; hDC may be null.
+// A memory surface with a 1x1 stock bitmap selected, with the factor of hDC, or of the
+// screen when hDC is null.
 HDC CreateCompatibleDC(HDC hDC);
 BOOL DeleteDC(HDC hDC);
 HGDIOBJ SelectObject(HDC hDC, HGDIOBJ hObject);

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "platform/core/AfxAlloc.h"
+#include "platform/gdi/AfxDeviceContext.h"
 #include "platform/gdi/AfxFontEngine.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
@@ -213,6 +214,18 @@ AfxFontFace* AfxFontFaceOf(HFONT hFont)
     return hFont->pFace;
 }
 
+AfxFontFace* AfxFontFaceOf(HFONT hFont, int nScale)
+{
+    if (hFont == nullptr || nScale == AFX_SCALE_ONE) {
+        return AfxFontFaceOf(hFont);
+    }
+    if (hFont->nScaledFace != nScale) {
+        hFont->pScaledFace = AfxFontEngine::Instance().FindFace(hFont->lf, nScale);
+        hFont->nScaledFace = nScale;
+    }
+    return hFont->pScaledFace;
+}
+
 HBITMAP AfxStockBitmap()
 {
     return Stock().hBitmap;
@@ -327,9 +340,11 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
     return p.release();
 }
 
-HBITMAP CreateCompatibleBitmap(HDC, int cx, int cy)
+// As many pixels as the surface has for cx by cy logical ones.
+HBITMAP CreateCompatibleBitmap(HDC hDC, int cx, int cy)
 {
-    return CreateBitmap(cx, cy, 1, 32, nullptr);
+    const int nScale = hDC != nullptr ? hDC->nScale : AfxGetScreenScale();
+    return CreateBitmap(AfxScaleToDevice(nScale, cx), AfxScaleToDevice(nScale, cy), 1, 32, nullptr);
 }
 
 BOOL AfxGetBitmapSurface(HBITMAP hBitmap, AFX_SURFACE* pSurface)

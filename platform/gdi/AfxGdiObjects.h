@@ -24,6 +24,8 @@ struct HFONT__ {
     LOGFONT lf;
     AfxFontFace* pFace;  // resolved on first use; owned by the font engine
     BOOL bResolved;
+    AfxFontFace* pScaledFace;  // the glyphs for the last factor other than 1 drawn at
+    int nScaledFace;           // that factor, 0 before the first
 };
 
 struct HPEN__ {
@@ -49,6 +51,8 @@ AFX_GDIHEADER* AfxGdiHeader(HGDIOBJ hObject);
 // was asked for while it was selected, and then answers TRUE.
 void AfxGdiAddSelection(HGDIOBJ hObject);
 BOOL AfxGdiReleaseSelection(HGDIOBJ hObject);
-// The face that draws a font's text; null when no font can be found at all.
+// The face that measures a font's text; null when no font can be found at all.
 AfxFontFace* AfxFontFaceOf(HFONT hFont);
+// The face whose glyphs draw it on a surface of factor nScale.
+AfxFontFace* AfxFontFaceOf(HFONT hFont, int nScale);
 HBITMAP AfxStockBitmap();  // the 1 x 1 bitmap of a fresh memory surface

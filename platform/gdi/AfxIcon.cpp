@@ -72,6 +72,22 @@ bool IsBetterSource(const AFX_ICON_IMAGE& candidate, const AFX_ICON_IMAGE& best,
     return best.cx < cx && candidate.cx > best.cx;
 }
 
+// The image to draw at cx pixels: the icon's own of that size, else the nearest one.
+const AFX_ICON_IMAGE* BestSource(HICON hIcon, int cx)
+{
+    if (hIcon == nullptr)
+        return nullptr;
+    std::vector<const AFX_ICON_IMAGE*> candidates = {&hIcon->imageSmall, &hIcon->imageLarge};
+    for (const AFX_ICON_IMAGE& image : hIcon->images)
+        candidates.push_back(&image);
+    const AFX_ICON_IMAGE* pBest = nullptr;
+    for (const AFX_ICON_IMAGE* pImage : candidates) {
+        if (!pImage->bits.empty() && (pBest == nullptr || IsBetterSource(*pImage, *pBest, cx)))
+            pBest = pImage;
+    }
+    return pBest;
+}
+
 // Every usable image of the resource, smallest first.
 std::vector<AFX_ICON_IMAGE> AllImages(const AFX_ICON_RES& res)
 {
@@ -141,16 +157,7 @@ HICON AfxCreateIconFromResource(const AFX_ICON_RES& res)
 
 AFX_ICON_IMAGE AfxGetIconImage(HICON hIcon, int cx)
 {
-    if (hIcon == nullptr || cx <= 0)
-        return AFX_ICON_IMAGE();
-    std::vector<const AFX_ICON_IMAGE*> candidates = {&hIcon->imageSmall, &hIcon->imageLarge};
-    for (const AFX_ICON_IMAGE& image : hIcon->images)
-        candidates.push_back(&image);
-    const AFX_ICON_IMAGE* pBest = nullptr;
-    for (const AFX_ICON_IMAGE* pImage : candidates) {
-        if (!pImage->bits.empty() && (pBest == nullptr || IsBetterSource(*pImage, *pBest, cx)))
-            pBest = pImage;
-    }
+    const AFX_ICON_IMAGE* pBest = cx > 0 ? BestSource(hIcon, cx) : nullptr;
     return pBest != nullptr ? Scaled(*pBest, cx, cx) : AFX_ICON_IMAGE();
 }
 
@@ -251,22 +258,23 @@ BOOL DrawIcon(HDC hDC, int x, int y, HICON hIcon)
     return DrawIconEx(hDC, x, y, hIcon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0, nullptr, DI_NORMAL);
 }
 
+// The image comes from the icon's image nearest the size on the surface, so that a
+// surface with a factor gets the larger images rather than the standard one enlarged.
 BOOL DrawIconEx(HDC hDC, int x, int y, HICON hIcon, int cx, int cy, UINT, HBRUSH, UINT)
 {
     if (hDC == nullptr || hIcon == nullptr) {
         return FALSE;
     }
-    const AFX_ICON_IMAGE& small = hIcon->imageSmall;
-    const bool bSmall = cx > 0 && cx <= small.cx && cy <= small.cy && !small.bits.empty();
-    const AFX_ICON_IMAGE& img = bSmall ? small : hIcon->imageLarge;
-    if (img.bits.empty()) {
+    if (cx <= 0 || cy <= 0) {
+        cx = hIcon->imageLarge.cx;
+        cy = hIcon->imageLarge.cy;
+    }
+    const RECT rc = AfxDcToSurface(hDC, RECT{x, y, x + cx, y + cy});
+    const AFX_ICON_IMAGE* pImage = BestSource(hIcon, std::max(rc.right - rc.left, rc.bottom - rc.top));
+    if (pImage == nullptr) {
         return TRUE;
     }
-    if (cx <= 0 || cy <= 0) {
-        cx = img.cx;
-        cy = img.cy;
-    }
-    const POINT pt = AfxDcToSurface(hDC, x, y);
-    AfxRasterBlendImage(AfxDcRaster(hDC), pt.x, pt.y, cx, cy, img.bits.data(), img.cx, img.cy);
+    AfxRasterBlendImage(AfxDcRaster(hDC), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, pImage->bits.data(),
+                        pImage->cx, pImage->cy);
     return TRUE;
 }

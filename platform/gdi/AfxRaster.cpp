@@ -124,3 +124,28 @@ void AfxRasterCopy(const AFX_RASTER& r, int x, int y, int cx, int cy, const AFX_
         std::memmove(PixelAt(r, rc.left, row), s, nBytes);
     }
 }
+
+void AfxRasterStretch(const AFX_RASTER& r, const RECT& rcDst, const AFX_SURFACE& src, const RECT& rcSrc)
+{
+    const long long cxDst = rcDst.right - rcDst.left;
+    const long long cyDst = rcDst.bottom - rcDst.top;
+    const long long cxSrc = rcSrc.right - rcSrc.left;
+    const long long cySrc = rcSrc.bottom - rcSrc.top;
+    RECT rc = rcDst;
+    if (src.pBits == nullptr || cxSrc <= 0 || cySrc <= 0 || !ClipToRaster(r, rc)) {
+        return;
+    }
+    for (int row = rc.top; row < rc.bottom; ++row) {
+        const long long sy = rcSrc.top + (row - rcDst.top) * cySrc / cyDst;
+        if (sy < 0 || sy >= src.cy) {
+            continue;
+        }
+        uint32_t* p = PixelAt(r, rc.left, row);
+        for (int col = rc.left; col < rc.right; ++col, ++p) {
+            const long long sx = rcSrc.left + (col - rcDst.left) * cxSrc / cxDst;
+            if (sx >= 0 && sx < src.cx) {
+                *p = src.pBits[sy * src.nPitch + sx];
+            }
+        }
+    }
+}

@@ -27,5 +27,8 @@ void AfxRasterBlendImage(const AFX_RASTER& r, int x, int y, int cxDst, int cyDst
 // Copies cx x cy pixels from src (point ptSrc) to (x, y); the source is read only inside
 // its own bounds, and overlapping blocks of one surface are copied correctly.
 void AfxRasterCopy(const AFX_RASTER& r, int x, int y, int cx, int cy, const AFX_SURFACE& src, POINT ptSrc);
+// Copies the block rcSrc of src onto rcDst, scaled to it (nearest pixel); the source is
+// read only inside its own bounds.
+void AfxRasterStretch(const AFX_RASTER& r, const RECT& rcDst, const AFX_SURFACE& src, const RECT& rcSrc);
 
 uint32_t AfxBlendPixel(uint32_t dst, uint32_t src, unsigned alpha);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "platform/core/AfxScale.h"
 #include "platform/core/WinDef.h"
 
 // A block of 32-bit pixels 0x00RRGGBB, nPitch pixels per row.
@@ -13,10 +14,12 @@ struct AFX_SURFACE {
     int nPitch;
 };
 
-// A device context that draws into part of a surface: device point (0, 0) lands on
-// surface pixel ptOrigin, and nothing outside rcClip (surface pixels) is touched.
-// The caller keeps the surface alive and deletes the context with AfxDeleteSurfaceDC.
-HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip);
+// A device context that draws into part of a surface which holds nScale / AFX_SCALE_ONE
+// pixels for each logical one: device point (0, 0) lands on logical point ptOrigin of the
+// surface, and nothing outside rcClip (logical, as ptOrigin) is touched. At AFX_SCALE_ONE
+// logical points are the surface's pixels. The caller keeps the surface alive and deletes
+// the context with AfxDeleteSurfaceDC.
+HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip, int nScale = AFX_SCALE_ONE);
 void AfxDeleteSurfaceDC(HDC hDC);
 
 // Pixel value of a COLORREF on a surface, and back.

@@ -116,10 +116,15 @@ std::vector<TEXT_LINE> Layout(AfxFontFace* pFace, const std::string& str, UINT n
     return lines;
 }
 
-void Underline(const AFX_RASTER& r, AfxFontFace* pFace, int x, int cx, int yBaseline, uint32_t px)
+// A bar under (or through) the text, from logical x, cx wide, at logical row y.
+void Bar(HDC hDC, const AFX_RASTER& r, int x, int cx, int y, int cy, uint32_t px)
 {
-    const int y = yBaseline + pFace->GetUnderlineOffset();
-    AfxRasterFill(r, RECT{x, y, x + cx, y + pFace->GetUnderlineThickness()}, px);
+    AfxRasterFill(r, AfxDcToSurface(hDC, RECT{x, y, x + cx, y + cy}), px);
+}
+
+void Underline(HDC hDC, const AFX_RASTER& r, AfxFontFace* pFace, int x, int cx, int yBaseline, uint32_t px)
+{
+    Bar(hDC, r, x, cx, yBaseline + pFace->GetUnderlineOffset(), pFace->GetUnderlineThickness(), px);
 }
 
 }  // namespace
@@ -135,37 +140,42 @@ SIZE AfxTextExtent(HDC hDC, LPCTSTR lpszString, int nCount)
                 pFace->GetHeight()};
 }
 
+// The layout is logical, from the measuring face; each glyph is drawn by the face for
+// the surface's factor at the surface pixel of its logical pen position.
 BOOL AfxTextLine(HDC hDC, int x, int y, const std::string& strText, int nMnemonic, const RECT* prcLimit)
 {
     AfxFontFace* pFace = AfxFontFaceOf(hDC->hFont);
-    if (pFace == nullptr) {
+    AfxFontFace* pInk = AfxFontFaceOf(hDC->hFont, hDC->nScale);
+    if (pFace == nullptr || pInk == nullptr) {
         return FALSE;
     }
     const AFX_RASTER r = prcLimit != nullptr ? AfxDcRaster(hDC, AfxDcToSurface(hDC, *prcLimit)) : AfxDcRaster(hDC);
-    const POINT pt = AfxDcToSurface(hDC, x, y);
     const int cx = Width(pFace, strText);
     if (hDC->nBkMode == OPAQUE) {
-        AfxRasterFill(r, RECT{pt.x, pt.y, pt.x + cx, pt.y + pFace->GetHeight()}, AfxPixelFromColor(hDC->crBk));
+        Bar(hDC, r, x, cx, y, pFace->GetHeight(), AfxPixelFromColor(hDC->crBk));
     }
     const uint32_t px = AfxPixelFromColor(hDC->crText);
-    const int yBaseline = pt.y + pFace->GetAscent();
-    int xPen = pt.x;
+    const int yBaseline = y + pFace->GetAscent();
+    const int yInk = AfxDcToSurface(hDC, x, yBaseline).y;
+    int xPen = x;
     for (size_t i = 0; i < strText.size(); ++i) {
-        const AFX_GLYPH& g = pFace->GetGlyph(static_cast<unsigned char>(strText[i]));
+        const unsigned char ch = static_cast<unsigned char>(strText[i]);
+        const AFX_GLYPH& g = pInk->GetGlyph(ch);
         if (!g.mask.empty()) {
-            AfxRasterBlendMask(r, xPen + g.nLeft, yBaseline - g.nTop, g.mask.data(), g.cx, g.cy, g.cx, px);
+            const int xInk = AfxDcToSurface(hDC, xPen, yBaseline).x;
+            AfxRasterBlendMask(r, xInk + g.nLeft, yInk - g.nTop, g.mask.data(), g.cx, g.cy, g.cx, px);
         }
+        const int nAdvance = pFace->GetAdvance(ch);
         if (static_cast<int>(i) == nMnemonic) {
-            Underline(r, pFace, xPen, g.nAdvance, yBaseline, px);
+            Underline(hDC, r, pFace, xPen, nAdvance, yBaseline, px);
         }
-        xPen += g.nAdvance;
+        xPen += nAdvance;
     }
     if (hDC->hFont->lf.lfUnderline) {
-        Underline(r, pFace, pt.x, cx, yBaseline, px);
+        Underline(hDC, r, pFace, x, cx, yBaseline, px);
     }
     if (hDC->hFont->lf.lfStrikeOut) {
-        const int yStrike = yBaseline - pFace->GetAscent() / 3;
-        AfxRasterFill(r, RECT{pt.x, yStrike, pt.x + cx, yStrike + pFace->GetUnderlineThickness()}, px);
+        Bar(hDC, r, x, cx, yBaseline - pFace->GetAscent() / 3, pFace->GetUnderlineThickness(), px);
     }
     return TRUE;
 }

@@ -37,14 +37,20 @@ bool PenDraws(UINT nStyle, int nStep)
     }
 }
 
-void PenDot(const AFX_RASTER& r, int x, int y, int nWidth, uint32_t px)
+// The surface pixels of the pen's dot at logical point p: its logical square with each
+// edge scaled, and at least the pen's width on the surface, so that a one-pixel pen is
+// as wide as the factor and the dots of a line leave no gaps.
+RECT PenDot(HDC hDC, POINT p, int nWidth)
 {
-    const int x0 = x - (nWidth - 1) / 2;
-    const int y0 = y - (nWidth - 1) / 2;
-    AfxRasterFill(r, RECT{x0, y0, x0 + nWidth, y0 + nWidth}, px);
+    const int h = (nWidth - 1) / 2;
+    RECT rc = AfxDcToSurface(hDC, RECT{p.x - h, p.y - h, p.x - h + nWidth, p.y - h + nWidth});
+    const int nDevice = AfxPenDeviceWidth(hDC, nWidth);
+    rc.right = std::max<LONG>(rc.right, rc.left + nDevice);
+    rc.bottom = std::max<LONG>(rc.bottom, rc.top + nDevice);
+    return rc;
 }
 
-// Bresenham from a to b in surface pixels, b itself not drawn.
+// Bresenham from logical a to b, b itself not drawn.
 void PenLine(HDC hDC, POINT a, POINT b)
 {
     const LOGPEN& lp = hDC->hPen->lp;
@@ -62,7 +68,7 @@ void PenLine(HDC hDC, POINT a, POINT b)
     int y = a.y;
     for (int nStep = 0; x != b.x || y != b.y; ++nStep) {
         if (PenDraws(lp.lopnStyle, nStep)) {
-            PenDot(r, x, y, lp.lopnWidth.x, px);
+            AfxRasterFill(r, PenDot(hDC, POINT{x, y}, lp.lopnWidth.x), px);
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -73,6 +79,29 @@ void PenLine(HDC hDC, POINT a, POINT b)
             err += dx;
             y += sy;
         }
+    }
+}
+
+// Inverts every other surface pixel of row y from x1 up to x2.
+void InvertDots(const AFX_RASTER& r, int y, int x1, int x2)
+{
+    for (int x = x1; x < x2; ++x) {
+        if (((x + y) & 1) == 0) {
+            AfxRasterInvertPixel(r, x, y);
+        }
+    }
+}
+
+// Surfaces of the same factor exchange their pixels one for one; between different
+// factors the source block is stretched onto the destination's.
+void CopyBlock(const AFX_RASTER& r, const RECT& rcDst, HDC hSrc, const RECT& rcSrcLogical, int nScale)
+{
+    const RECT rcSrc = AfxDcToSurface(hSrc, rcSrcLogical);
+    if (hSrc->nScale == nScale) {
+        AfxRasterCopy(r, rcDst.left, rcDst.top, rcDst.right - rcDst.left, rcDst.bottom - rcDst.top, hSrc->surface,
+                      POINT{rcSrc.left, rcSrc.top});
+    } else {
+        AfxRasterStretch(r, rcDst, hSrc->surface, rcSrc);
     }
 }
 
@@ -266,10 +295,7 @@ int CDC::GetClipBox(LPRECT lpRect) const
         ::SetRectEmpty(lpRect);
         return NULLREGION;
     }
-    // Surface pixels back to logical coordinates.
-    const POINT ptZero = AfxDcToSurface(m_hDC, 0, 0);
-    *lpRect = m_hDC->rcClip;
-    ::OffsetRect(lpRect, -ptZero.x, -ptZero.y);
+    *lpRect = AfxSurfaceToDc(m_hDC, m_hDC->rcClip);
     return SIMPLEREGION;
 }
 
@@ -349,24 +375,17 @@ void CDC::DrawFocusRect(LPCRECT lpRect)
     if (m_hDC == nullptr || lpRect == nullptr || ::IsRectEmpty(lpRect)) {
         return;
     }
+    // The one-pixel frame on the surface, every other pixel of it inverted exactly once.
     const RECT rc = AfxDcToSurface(m_hDC, *lpRect);
+    RECT rcInside = {lpRect->left + 1, lpRect->top + 1, lpRect->right - 1, lpRect->bottom - 1};
+    rcInside = ::IsRectEmpty(&rcInside) ? RECT{0, 0, 0, 0} : AfxDcToSurface(m_hDC, rcInside);
     const AFX_RASTER r = AfxDcRaster(m_hDC);
-    // Every other pixel of the frame, each one inverted exactly once.
-    auto dot = [&r](int x, int y) {
-        if (((x + y) & 1) == 0) {
-            AfxRasterInvertPixel(r, x, y);
-        }
-    };
-    for (int x = rc.left; x < rc.right; ++x) {
-        dot(x, rc.top);
-        if (rc.bottom - 1 > rc.top) {
-            dot(x, rc.bottom - 1);
-        }
-    }
-    for (int y = rc.top + 1; y < rc.bottom - 1; ++y) {
-        dot(rc.left, y);
-        if (rc.right - 1 > rc.left) {
-            dot(rc.right - 1, y);
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        if (y < rcInside.top || y >= rcInside.bottom) {
+            InvertDots(r, y, rc.left, rc.right);
+        } else {
+            InvertDots(r, y, rc.left, rcInside.left);
+            InvertDots(r, y, rcInside.right, rc.right);
         }
     }
 }
@@ -376,14 +395,16 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
     if (m_hDC == nullptr) {
         return FALSE;
     }
-    const RECT rc = AfxDcToSurface(m_hDC, Normalized(x1, y1, x2, y2));
+    const RECT rcLogical = Normalized(x1, y1, x2, y2);
+    const RECT rc = AfxDcToSurface(m_hDC, rcLogical);
     const AFX_RASTER r = AfxDcRaster(m_hDC);
     const LOGPEN& lp = m_hDC->hPen->lp;
-    // Without a pen the filled area loses its right column and bottom row.
-    const int w = lp.lopnStyle == PS_NULL ? 0 : lp.lopnWidth.x;
+    const int w = lp.lopnStyle == PS_NULL ? 0 : AfxPenDeviceWidth(m_hDC, lp.lopnWidth.x);
     const LOGBRUSH& lb = m_hDC->hBrush->lb;
     if (lb.lbStyle == BS_SOLID) {
-        const RECT rcInside = w == 0 ? RECT{rc.left, rc.top, rc.right - 1, rc.bottom - 1}
+        // Without a pen the filled area loses its right column and bottom row.
+        const POINT ptLast = AfxDcToSurface(m_hDC, rcLogical.right - 1, rcLogical.bottom - 1);
+        const RECT rcInside = w == 0 ? RECT{rc.left, rc.top, ptLast.x, ptLast.y}
                                      : RECT{rc.left + w, rc.top + w, rc.right - w, rc.bottom - w};
         AfxRasterFill(r, rcInside, AfxPixelFromColor(lb.lbColor));
     }
@@ -398,11 +419,9 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
         AfxRasterFill(r, RECT{rc.right - w, rc.top, rc.right, rc.bottom}, px);
         return TRUE;
     }
-    const POINT corners[5] = {{rc.left, rc.top},
-                              {rc.right - 1, rc.top},
-                              {rc.right - 1, rc.bottom - 1},
-                              {rc.left, rc.bottom - 1},
-                              {rc.left, rc.top}};
+    const RECT& rl = rcLogical;
+    const POINT corners[5] = {
+        {rl.left, rl.top}, {rl.right - 1, rl.top}, {rl.right - 1, rl.bottom - 1}, {rl.left, rl.bottom - 1}, {rl.left, rl.top}};
     for (int i = 0; i < 4; ++i) {
         PenLine(m_hDC, corners[i], corners[i + 1]);
     }
@@ -431,7 +450,7 @@ BOOL CDC::LineTo(int x, int y)
     if (m_hDC == nullptr) {
         return FALSE;
     }
-    PenLine(m_hDC, AfxDcToSurface(m_hDC, m_hDC->ptCurrent.x, m_hDC->ptCurrent.y), AfxDcToSurface(m_hDC, x, y));
+    PenLine(m_hDC, m_hDC->ptCurrent, POINT{x, y});
     m_hDC->ptCurrent = POINT{x, y};
     return TRUE;
 }
@@ -443,8 +462,8 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
     if (!PtVisible(x, y)) {
         return CLR_INVALID;
     }
-    const POINT pt = AfxDcToSurface(m_hDC, x, y);
-    AfxRasterPixel(AfxDcRaster(m_hDC), pt.x, pt.y, AfxPixelFromColor(crColor));
+    // The logical pixel's whole block of surface pixels.
+    AfxRasterFill(AfxDcRaster(m_hDC), AfxDcToSurface(m_hDC, RECT{x, y, x + 1, y + 1}), AfxPixelFromColor(crColor));
     return crColor & 0xFFFFFFu;
 }
 
@@ -498,15 +517,14 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     if (m_hDC == nullptr || nWidth <= 0 || nHeight <= 0) {
         return FALSE;
     }
-    const POINT pt = AfxDcToSurface(m_hDC, x, y);
+    const RECT rc = AfxDcToSurface(m_hDC, RECT{x, y, x + nWidth, y + nHeight});
     const AFX_RASTER r = AfxDcRaster(m_hDC);
-    const RECT rc = {pt.x, pt.y, pt.x + nWidth, pt.y + nHeight};
     switch (dwRop) {
     case SRCCOPY:
         if (pSrcDC == nullptr || pSrcDC->m_hDC == nullptr) {
             return FALSE;
         }
-        AfxRasterCopy(r, pt.x, pt.y, nWidth, nHeight, pSrcDC->m_hDC->surface, AfxDcToSurface(pSrcDC->m_hDC, xSrc, ySrc));
+        CopyBlock(r, rc, pSrcDC->m_hDC, RECT{xSrc, ySrc, xSrc + nWidth, ySrc + nHeight}, m_hDC->nScale);
         return TRUE;
     case PATCOPY:
         if (m_hDC->hBrush->lb.lbStyle == BS_SOLID) {
