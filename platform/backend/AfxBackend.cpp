@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -46,6 +47,9 @@ void CopyToSurface(SDL_Surface* pDst, const AFX_SURFACE& src, const SDL_Rect& r)
     SDL_ConvertPixels(r.w, r.h, SDL_PIXELFORMAT_RGB888, pSrc, src.nPitch * 4, pDst->format->format, pOut,
                       pDst->pitch);
 }
+
+// A window's side on the screen: never empty.
+int DeviceSize(int n) { return n > 0 ? std::max(1, AfxDevicePixels(n)) : 1; }
 
 bool IsSet(const char* pszName)
 {
@@ -120,6 +124,16 @@ BOOL AfxBackendInit(const char** ppszError)
 
 BOOL AfxBackendIsReady() { return g_bReady; }
 
+int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning)
+{
+    const char* pszDriver = g_bReady ? SDL_GetCurrentVideoDriver() : nullptr;
+    // Only an X display has X resources.
+    const std::string strDpi = pszDriver != nullptr && std::strcmp(pszDriver, "x11") == 0 ? AfxX11GetXftDpi() : "";
+    const AFX_SCALE_SOURCES sources = {lpszOwnVariable, lpszOwnVariable != nullptr ? SDL_getenv(lpszOwnVariable) : nullptr,
+                                       SDL_getenv("GDK_SCALE"), strDpi.c_str()};
+    return AfxChooseScale(sources, strWarning);
+}
+
 void AfxBackendTerm()
 {
     if (!g_bReady)
@@ -143,13 +157,13 @@ AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, in
 {
     if (!g_bReady)
         return nullptr;
-    int nX = x == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : x;
-    int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : y;
+    int nX = x == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : AfxDevicePixels(x);
+    int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : AfxDevicePixels(y);
     Uint32 nFlags = SDL_WINDOW_HIDDEN | (style.nKind == AFX_OSWINDOW_TOOLTIP ? kTooltipFlags : 0u);
     AFX_OSWINDOW* pWindow = new (std::nothrow) AFX_OSWINDOW{nullptr, style.nKind};
     if (pWindow == nullptr)
         return nullptr;
-    pWindow->pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, cx > 0 ? cx : 1, cy > 0 ? cy : 1,
+    pWindow->pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, DeviceSize(cx), DeviceSize(cy),
                                      nFlags);
     if (pWindow->pSdl == nullptr) {
         delete pWindow;
@@ -190,8 +204,8 @@ void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle)
 
 void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy)
 {
-    SDL_SetWindowPosition(pWindow->pSdl, x, y);
-    SDL_SetWindowSize(pWindow->pSdl, cx > 0 ? cx : 1, cy > 0 ? cy : 1);
+    SDL_SetWindowPosition(pWindow->pSdl, AfxDevicePixels(x), AfxDevicePixels(y));
+    SDL_SetWindowSize(pWindow->pSdl, DeviceSize(cx), DeviceSize(cy));
 }
 
 POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow)
@@ -199,8 +213,8 @@ POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow)
     POINT pt = {0, 0};
     int x = 0, y = 0;
     SDL_GetWindowPosition(pWindow->pSdl, &x, &y);
-    pt.x = x;
-    pt.y = y;
+    pt.x = AfxLogicalPixels(x);
+    pt.y = AfxLogicalPixels(y);
     return pt;
 }
 
@@ -224,8 +238,8 @@ SIZE AfxBackendGetScreenSize()
     SIZE size = {1024, 768};
     SDL_DisplayMode mode;
     if (g_bReady && SDL_GetCurrentDisplayMode(0, &mode) == 0) {
-        size.cx = mode.w;
-        size.cy = mode.h;
+        size.cx = AfxLogicalPixels(mode.w);
+        size.cy = AfxLogicalPixels(mode.h);
     }
     return size;
 }

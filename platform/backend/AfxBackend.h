@@ -1,10 +1,14 @@
 // The window system underneath the framework: top-level OS windows that show finished
 // pixels, and input events in a neutral form. Nothing above this header sees SDL.
+// Positions and sizes of windows, of the screen and of input are logical pixels; the
+// backend turns them into the device pixels of the screen by its factor
+// (AfxGetScreenScale). Surfaces, and rectangles and pixels of them, are device pixels.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/backend/AfxKeys.h"
+#include "platform/core/CString.h"
 #include "platform/core/WinDef.h"
 #include "platform/gdi/AfxSurface.h"
 
@@ -58,6 +62,12 @@ BOOL AfxBackendInit(const char** ppszError);
 BOOL AfxBackendIsReady();
 void AfxBackendTerm();
 
+// The screen's factor, once the display is open: from the environment variable
+// lpszOwnVariable (the program's own), GDK_SCALE, or the X resource Xft.dpi, in that order
+// (AfxChooseScale). strWarning gets the one-line reason for passing over a value of the
+// program's own variable that is not a factor.
+int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning);
+
 // What a top-level window is, for the window manager.
 enum AFX_OSWINDOW_KIND {
     AFX_OSWINDOW_NORMAL,   // an application window with its own taskbar entry
@@ -88,9 +98,10 @@ void AfxBackendMinimize(AFX_OSWINDOW* pWindow);
 void AfxBackendRaise(AFX_OSWINDOW* pWindow);
 SIZE AfxBackendGetScreenSize();
 
-// Copies rc (surface pixels) of the back buffer to the screen.
+// Copies rc (device pixels) of the back buffer, which is as large as the window on the
+// screen, to the screen.
 void AfxBackendPresent(AFX_OSWINDOW* pWindow, const AFX_SURFACE& surface, const RECT& rc);
-// What the screen shows at (x, y) of the window, 0x00RRGGBB; FALSE outside.
+// What the screen shows at device pixel (x, y) of the window, 0x00RRGGBB; FALSE outside.
 BOOL AfxBackendReadScreenPixel(AFX_OSWINDOW* pWindow, int x, int y, uint32_t* pPixel);
 
 // Icons as 0xAARRGGBB pixels.
@@ -103,7 +114,8 @@ struct AFX_OSICON {
 void AfxBackendSetIcons(AFX_OSWINDOW* pWindow, const AFX_OSICON* pImages, int nImages);
 
 void AfxBackendSetCursor(int nShape);
-// A cursor made from an image; pKey names the image, so that showing it again is cheap.
+// A cursor made from an image, shown as it is (device pixels, hotspot too); pKey names the
+// image, so that showing it again is cheap.
 void AfxBackendSetImageCursor(const AFX_OSICON& image, int xHotspot, int yHotspot, const void* pKey);
 void AfxBackendCaptureMouse(BOOL bCapture);
 // Before the program waits for something outside it (a program it started): the pointer

@@ -100,16 +100,16 @@ BOOL Translate(const SDL_Event& e, AFX_INPUT_EVENT* pEvent)
     case SDL_MOUSEMOTION:
         pEvent->nType = AFX_EVENT_MOUSEMOVE;
         pEvent->pWindow = AfxBackendWindowFromId(e.motion.windowID);
-        pEvent->x = e.motion.x;
-        pEvent->y = e.motion.y;
+        pEvent->x = AfxLogicalPixels(e.motion.x);
+        pEvent->y = AfxLogicalPixels(e.motion.y);
         pEvent->nKeyFlags = KeyFlagsOf(static_cast<Uint16>(SDL_GetModState()));
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         pEvent->nType = e.type == SDL_MOUSEBUTTONDOWN ? AFX_EVENT_BUTTONDOWN : AFX_EVENT_BUTTONUP;
         pEvent->pWindow = AfxBackendWindowFromId(e.button.windowID);
-        pEvent->x = e.button.x;
-        pEvent->y = e.button.y;
+        pEvent->x = AfxLogicalPixels(e.button.x);
+        pEvent->y = AfxLogicalPixels(e.button.y);
         pEvent->nButton = e.button.button == SDL_BUTTON_LEFT     ? AFX_BUTTON_LEFT
                           : e.button.button == SDL_BUTTON_RIGHT  ? AFX_BUTTON_RIGHT
                           : e.button.button == SDL_BUTTON_MIDDLE ? AFX_BUTTON_MIDDLE
@@ -127,8 +127,9 @@ BOOL Translate(const SDL_Event& e, AFX_INPUT_EVENT* pEvent)
     case SDL_WINDOWEVENT:
         pEvent->nType = WindowEventType(e.window.event);
         pEvent->pWindow = AfxBackendWindowFromId(e.window.windowID);
-        pEvent->x = e.window.data1;
-        pEvent->y = e.window.data2;
+        // A move's position on the screen; other window events carry no point.
+        pEvent->x = AfxLogicalPixels(e.window.data1);
+        pEvent->y = AfxLogicalPixels(e.window.data2);
         break;
     default:
         return FALSE;
@@ -192,15 +193,15 @@ BOOL AfxBackendPushEvent(const AFX_INPUT_EVENT& event)
     case AFX_EVENT_MOUSEMOVE:
         e.type = SDL_MOUSEMOTION;
         e.motion.windowID = nWindowId;
-        e.motion.x = event.x;
-        e.motion.y = event.y;
+        e.motion.x = AfxDevicePixels(event.x);
+        e.motion.y = AfxDevicePixels(event.y);
         break;
     case AFX_EVENT_BUTTONDOWN:
     case AFX_EVENT_BUTTONUP:
         e.type = event.nType == AFX_EVENT_BUTTONDOWN ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         e.button.windowID = nWindowId;
-        e.button.x = event.x;
-        e.button.y = event.y;
+        e.button.x = AfxDevicePixels(event.x);
+        e.button.y = AfxDevicePixels(event.y);
         e.button.button = static_cast<Uint8>(event.nButton == AFX_BUTTON_RIGHT    ? SDL_BUTTON_RIGHT
                                              : event.nButton == AFX_BUTTON_MIDDLE ? SDL_BUTTON_MIDDLE
                                                                                   : SDL_BUTTON_LEFT);

@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "platform/core/AfxScale.h"
+
 struct AFX_OSWINDOW {
     SDL_Window* pSdl;
     int nKind;  // AFX_OSWINDOW_*
@@ -10,3 +12,7 @@ struct AFX_OSWINDOW {
 
 // The window an SDL event belongs to, or null.
 AFX_OSWINDOW* AfxBackendWindowFromId(Uint32 nWindowId);
+
+// SDL counts device pixels; everything above the backend counts logical ones.
+inline int AfxDevicePixels(int v) { return AfxScaleToDevice(AfxGetScreenScale(), v); }
+inline int AfxLogicalPixels(int d) { return AfxScaleToLogical(AfxGetScreenScale(), d); }

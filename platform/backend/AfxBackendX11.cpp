@@ -5,6 +5,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xresource.h>
 #include <poll.h>
 
 namespace {
@@ -81,6 +82,27 @@ void AfxX11Forget() { g_pDisplay = nullptr; }
 
 BOOL AfxX11IsActive() { return g_pDisplay != nullptr; }
 
+// Asked before the first window exists, when SDL's connection is not reachable yet: a
+// connection of its own, for the resources the desktop gave the server.
+std::string AfxX11GetXftDpi()
+{
+    Display* pDisplay = XOpenDisplay(nullptr);
+    if (pDisplay == nullptr)
+        return std::string();
+    std::string strDpi;
+    const char* pszResources = XResourceManagerString(pDisplay);
+    XrmInitialize();
+    XrmDatabase db = pszResources != nullptr ? XrmGetStringDatabase(pszResources) : nullptr;
+    char* pszType = nullptr;
+    XrmValue value = {0, nullptr};
+    if (db != nullptr && XrmGetResource(db, "Xft.dpi", "Xft.Dpi", &pszType, &value) && value.addr != nullptr)
+        strDpi = value.addr;
+    if (db != nullptr)
+        XrmDestroyDatabase(db);
+    XCloseDisplay(pDisplay);
+    return strDpi;
+}
+
 BOOL AfxX11WaitForInput(int nTimeoutMs)
 {
     if (g_pDisplay == nullptr)
@@ -147,6 +169,7 @@ BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow)
 void AfxX11NoteWindow(SDL_Window*) {}
 void AfxX11Forget() {}
 BOOL AfxX11IsActive() { return FALSE; }
+std::string AfxX11GetXftDpi() { return std::string(); }
 BOOL AfxX11HasWindowManager() { return FALSE; }
 BOOL AfxX11WaitForInput(int) { return FALSE; }
 void AfxX11Flush() {}

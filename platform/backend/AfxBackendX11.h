@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+#include <string>
+
 #include "platform/backend/AfxBackend.h"
 
 // Remembers the connection of SDL's windows, from the first window made on X11.
@@ -13,6 +15,9 @@ void AfxX11Forget();
 
 // Whether SDL's windows are on X11.
 BOOL AfxX11IsActive();
+
+// The X resource Xft.dpi of the display that DISPLAY names, empty when it has none.
+std::string AfxX11GetXftDpi();
 
 // Waits up to nTimeoutMs (negative: for ever) until the connection has input; FALSE when
 // there is no X11 connection to wait on.

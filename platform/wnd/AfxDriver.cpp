@@ -23,6 +23,14 @@ BOOL Push(HWND hWnd, int nType, POINT ptClient, int nButton, int nClicks, UINT n
     return AfxBackendPushEvent(e);
 }
 
+// The device pixel of a point of hWnd's client area in its top-level window.
+POINT DevicePoint(HWND hWnd, POINT ptClient)
+{
+    const POINT ptOrigin = AfxClientOrigin(hWnd);
+    const int nScale = AfxGetScreenScale();
+    return POINT{AfxScaleToDevice(nScale, ptClient.x + ptOrigin.x), AfxScaleToDevice(nScale, ptClient.y + ptOrigin.y)};
+}
+
 }  // namespace
 
 BOOL AfxSimulateMouseMove(HWND hWnd, POINT ptClient)
@@ -85,9 +93,9 @@ COLORREF AfxGetBackBufferPixel(HWND hWnd, POINT ptClient)
     AFX_SURFACE surface = AfxGetBackBuffer(hWnd);
     if (surface.pBits == nullptr)
         return CLR_INVALID;
-    POINT ptOrigin = AfxClientOrigin(hWnd);
-    int x = ptClient.x + ptOrigin.x;
-    int y = ptClient.y + ptOrigin.y;
+    const POINT pt = DevicePoint(hWnd, ptClient);
+    const int x = pt.x;
+    const int y = pt.y;
     if (x < 0 || y < 0 || x >= surface.cx || y >= surface.cy)
         return CLR_INVALID;
     return AfxColorFromPixel(surface.pBits[y * surface.nPitch + x]);
@@ -98,9 +106,9 @@ COLORREF AfxGetScreenPixel(HWND hWnd, POINT ptClient)
     HWND hTop = GetTopLevelWindow(hWnd);
     if (hTop == nullptr)
         return CLR_INVALID;
-    POINT ptOrigin = AfxClientOrigin(hWnd);
+    const POINT pt = DevicePoint(hWnd, ptClient);
     uint32_t nPixel = 0;
-    if (!AfxBackendReadScreenPixel(hTop->pOs, ptClient.x + ptOrigin.x, ptClient.y + ptOrigin.y, &nPixel))
+    if (!AfxBackendReadScreenPixel(hTop->pOs, pt.x, pt.y, &nPixel))
         return CLR_INVALID;
     return AfxColorFromPixel(nPixel);
 }

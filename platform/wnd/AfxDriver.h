@@ -24,8 +24,8 @@ BOOL AfxSimulateClose(HWND hWnd);
 // WM_QUIT came (it is posted again).
 BOOL AfxPumpUntilIdle();
 
-// The back buffer of hWnd's top-level window, and one pixel of it at a point of hWnd's
-// client area (CLR_INVALID outside the buffer).
+// The back buffer of hWnd's top-level window (device pixels), and the pixel of it that
+// a point of hWnd's client area starts on (CLR_INVALID outside the buffer).
 AFX_SURFACE AfxGetBackBuffer(HWND hWnd);
 COLORREF AfxGetBackBufferPixel(HWND hWnd, POINT ptClient);
 // What the OS window shows at that point (CLR_INVALID when unknown).

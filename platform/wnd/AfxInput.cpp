@@ -155,7 +155,8 @@ void Translate(const AFX_INPUT_EVENT& e)
     HWND hTop = AfxWindowFromOs(e.pWindow);
     if (hTop == nullptr)
         return;
-    RECT rcAll = {0, 0, hTop->cxBuffer, hTop->cyBuffer};
+    RECT rcAll;
+    GetClientRect(hTop, &rcAll);
     switch (e.nType) {
     case AFX_EVENT_MOUSEMOVE:
     case AFX_EVENT_BUTTONDOWN:
@@ -272,9 +273,12 @@ HCURSOR SetCursor(HCURSOR hCursor)
     if (hCursor->nSystemCursor != 0) {
         AfxBackendSetCursor(BackendShapeOf(hCursor));
     } else {
-        const AFX_ICON_IMAGE& image = hCursor->imageLarge;
+        // The image nearest the standard cursor's size on the screen.
+        const int nScale = AfxGetScreenScale();
+        const AFX_ICON_IMAGE image = AfxGetIconImage(hCursor, AfxScaleToDevice(nScale, hCursor->imageLarge.cx));
         AFX_OSICON osImage = {image.bits.data(), image.cx, image.cy};
-        AfxBackendSetImageCursor(osImage, hCursor->ptHotspot.x, hCursor->ptHotspot.y, hCursor);
+        AfxBackendSetImageCursor(osImage, AfxScaleToDevice(nScale, hCursor->ptHotspot.x),
+                                 AfxScaleToDevice(nScale, hCursor->ptHotspot.y), hCursor);
     }
     return hOld;
 }

@@ -23,7 +23,7 @@ HDC MakeSurfaceDC(HWND hWnd, POINT ptOrigin, const RECT& rcClip)
 {
     HWND hTop = GetTopLevelWindow(hWnd);
     AFX_SURFACE surface = AfxBackBufferSurface(hTop);
-    HDC hDC = AfxCreateSurfaceDC(surface, ptOrigin, rcClip);
+    HDC hDC = AfxCreateSurfaceDC(surface, ptOrigin, rcClip, AfxGetScreenScale());
     if (hDC != nullptr)
         HandedOutDCs()[hDC] = AFX_DCINFO{hTop, rcClip, TRUE};
     return hDC;
@@ -85,10 +85,12 @@ RECT PaintClip(HWND hWnd, const RECT& rcPaint)
 
 }  // namespace
 
+// As large as the window is on the screen, in device pixels.
 void AfxResizeBackBuffer(HWND hTop)
 {
-    hTop->cxBuffer = std::max(1, static_cast<int>(hTop->rcWindow.right - hTop->rcWindow.left));
-    hTop->cyBuffer = std::max(1, static_cast<int>(hTop->rcWindow.bottom - hTop->rcWindow.top));
+    const int nScale = AfxGetScreenScale();
+    hTop->cxBuffer = std::max(1, AfxScaleToDevice(nScale, hTop->rcWindow.right - hTop->rcWindow.left));
+    hTop->cyBuffer = std::max(1, AfxScaleToDevice(nScale, hTop->rcWindow.bottom - hTop->rcWindow.top));
     hTop->backBuffer.assign(static_cast<size_t>(hTop->cxBuffer) * static_cast<size_t>(hTop->cyBuffer), 0);
 }
 
@@ -98,7 +100,11 @@ AFX_SURFACE AfxBackBufferSurface(HWND hTop)
     return surface;
 }
 
-void AfxAddPresentRect(HWND hTop, const RECT& rcBuffer) { UnionRect(&hTop->rcPresent, &hTop->rcPresent, &rcBuffer); }
+void AfxAddPresentRect(HWND hTop, const RECT& rcBuffer)
+{
+    const RECT rcDevice = AfxScaleToDevice(AfxGetScreenScale(), rcBuffer);
+    UnionRect(&hTop->rcPresent, &hTop->rcPresent, &rcDevice);
+}
 
 void AfxPresentAll()
 {

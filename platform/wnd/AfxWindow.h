@@ -60,12 +60,12 @@ struct HWND__ {
     BOOL bUpdateErase = FALSE;
     BOOL bFrameDirty = FALSE;
 
-    // Top-level windows: the OS window and its back buffer.
+    // Top-level windows: the OS window and its back buffer, in device pixels.
     AFX_OSWINDOW* pOs = nullptr;
     std::vector<uint32_t> backBuffer;
     int cxBuffer = 0;
     int cyBuffer = 0;
-    RECT rcPresent = {0, 0, 0, 0};
+    RECT rcPresent = {0, 0, 0, 0};      // device pixels
     BOOL bShown = FALSE;
 
     // Controls and dialogs.
@@ -87,7 +87,7 @@ CWnd* AfxUnhookWindowCreate();
 // An owned top-level window without a caption (a tooltip): no frame, never activated.
 BOOL AfxIsPopupWindow(HWND hWnd);
 
-// Geometry helpers, all in pixels.
+// Geometry helpers, all in logical pixels.
 int AfxBorderWidth(HWND hWnd);
 POINT AfxClientOrigin(HWND hWnd);      // client (0, 0) in the top-level window's buffer
 RECT AfxClientRect(HWND hWnd);         // (0, 0, width, height) inside any border
@@ -97,6 +97,7 @@ BOOL AfxIsDrawable(HWND hWnd);         // visible itself and all the way up
 // Painting.
 void AfxResizeBackBuffer(HWND hTop);
 AFX_SURFACE AfxBackBufferSurface(HWND hTop);
+// rcBuffer: logical pixels of the top-level window.
 void AfxAddPresentRect(HWND hTop, const RECT& rcBuffer);
 void AfxPresentAll();
 HWND AfxFindWindowToPaint();

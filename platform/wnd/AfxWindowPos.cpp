@@ -31,7 +31,7 @@ void RevealBeneath(HWND hPopup)
         if (hTop == hPopup || !hTop->bShown || !IntersectRect(&rc, &hPopup->rcWindow, &hTop->rcWindow))
             continue;
         OffsetRect(&rc, -hTop->rcWindow.left, -hTop->rcWindow.top);
-        AfxBackendPresent(hTop->pOs, AfxBackBufferSurface(hTop), rc);
+        AfxBackendPresent(hTop->pOs, AfxBackBufferSurface(hTop), AfxScaleToDevice(AfxGetScreenScale(), rc));
     }
 }
 

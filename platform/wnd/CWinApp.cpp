@@ -1,5 +1,6 @@
 #include "platform/wnd/CWinApp.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "platform/backend/AfxBackend.h"
 #include "platform/core/AfxPrintable.h"
+#include "platform/core/AfxScale.h"
 #include "platform/core/AfxVersionInfo.h"
 #include "platform/core/CException.h"
 #include "platform/core/CWaitCursor.h"
@@ -32,6 +34,28 @@ HINSTANCE__* ProgramInstance()
 void ShowWaitCursor(int, int nWaitCount)
 {
     SetCursor(LoadCursor(nullptr, nWaitCount > 0 ? IDC_WAIT : IDC_ARROW));
+}
+
+// The program's own variable for the screen's factor is named after it, as its other
+// settings would be: BRELVIN_SCALE for brelvin.
+CString ScaleVariable()
+{
+    CString strName;
+    for (LPCTSTR p = AfxGetAppName(); *p != '\0'; ++p) {
+        const unsigned char ch = static_cast<unsigned char>(*p);
+        strName += std::isalnum(ch) ? static_cast<char>(std::toupper(ch)) : '_';
+    }
+    return strName.IsEmpty() ? strName : strName + "_SCALE";
+}
+
+void ChooseScreenScale()
+{
+    const CString strVariable = ScaleVariable();
+    CString strWarning;
+    AfxSetScreenScale(AfxBackendChooseScale(strVariable.IsEmpty() ? nullptr : static_cast<LPCTSTR>(strVariable),
+                                            strWarning));
+    if (!strWarning.IsEmpty())
+        std::fprintf(stderr, "%s: %s\n", AfxGetAppName(), static_cast<LPCTSTR>(strWarning));
 }
 
 }  // namespace
@@ -230,6 +254,7 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
     }
     if (!AfxBackendInit(ppszError))
         return FALSE;
+    ChooseScreenScale();
     SIZE screen = AfxBackendGetScreenSize();
     AfxSetSystemMetric(SM_CXSCREEN, screen.cx);
     AfxSetSystemMetric(SM_CYSCREEN, screen.cy);
