@@ -30,6 +30,7 @@ TEST(RenderOptions, DefaultsAreTheRunningProgramsCalendar)
     EXPECT_FALSE(p.options.m_bSelect);
     EXPECT_EQ(p.options.m_nWidth, 628);
     EXPECT_EQ(p.options.m_nHeight, 499);
+    EXPECT_EQ(p.options.m_nScale, AFX_SCALE_ONE);
     EXPECT_EQ(p.options.m_strOutput, "out.png");
 }
 
@@ -56,6 +57,11 @@ TEST(RenderOptions, LimitsThatAreStillAccepted)
     EXPECT_TRUE(Parse({"--size", "8192x8192", "a.png"}).bOk);
     EXPECT_TRUE(Parse({"--select", "2000-02-29", "a.png"}).bOk);
     EXPECT_TRUE(Parse({"--select", "1900-2-28", "a.png"}).bOk);
+    EXPECT_EQ(Parse({"--scale", "1", "a.png"}).options.m_nScale, 4);
+    EXPECT_EQ(Parse({"--scale", "1.25", "a.png"}).options.m_nScale, 5);
+    EXPECT_EQ(Parse({"--scale", "02.50", "a.png"}).options.m_nScale, 10);
+    EXPECT_EQ(Parse({"--scale", "4", "a.png"}).options.m_nScale, 16);
+    EXPECT_TRUE(Parse({"--size", "4096x4096", "--scale", "2", "a.png"}).bOk);
 }
 
 TEST(RenderOptions, RefusalsComeWithAOneLineReason)
@@ -78,6 +84,12 @@ TEST(RenderOptions, RefusalsComeWithAOneLineReason)
         {"--size", "0x10", "a.png"},
         {"--size", "10x0", "a.png"},
         {"--size", "8193x10", "a.png"},
+        {"--scale", "0.75", "a.png"},
+        {"--scale", "4.25", "a.png"},
+        {"--scale", "1.3", "a.png"},
+        {"--scale", "1,5", "a.png"},
+        {"--scale", "2x", "a.png"},
+        {"--size", "4097x10", "--scale", "2", "a.png"},
         {"--size", "10x8193", "a.png"},
         {"--size", "10", "a.png"},
         {"--size", "10X10", "a.png"},

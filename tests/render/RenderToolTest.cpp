@@ -274,7 +274,8 @@ TEST_F(RenderTool, HelpAndVersionPrintToStandardOutputAndRefusalsPointToHelp)
     EXPECT_EQ(help.nExitCode, 0);
     EXPECT_EQ(help.strError, "");
     EXPECT_EQ(help.strOutput.rfind("Usage: brelvin-render [OPTION]... OUTPUT.png\n", 0), 0u) << help.strOutput;
-    for (const char* pszOption : {"--year YEAR", "--select YYYY-MM-DD", "--size WIDTHxHEIGHT", "--help", "--version"}) {
+    for (const char* pszOption : {"--year YEAR", "--select YYYY-MM-DD", "--size WIDTHxHEIGHT", "--scale F", "--help",
+                                "--version"}) {
         EXPECT_NE(help.strOutput.find(std::string("\n  ") + pszOption), std::string::npos) << pszOption;
     }
 

@@ -2,6 +2,7 @@
 
 #include "calendarwnd/CMemDC.h"
 #include "platform/gdi/AfxGdi.h"
+#include "platform/gdi/AfxSurface.h"
 
 namespace {
 
@@ -21,12 +22,13 @@ void CopyWindowColors(AFCYearObj& year)
 
 }  // namespace
 
-CCalendarPicture::CCalendarPicture(int cx, int cy)
-    : m_rcClient(0, 0, cx, cy), m_pOldBitmap(nullptr), m_pYearObj(nullptr)
+CCalendarPicture::CCalendarPicture(int cx, int cy, int nScale)
+    : m_rcClient(0, 0, cx, cy), m_surface{nullptr, 0, 0, 0}, m_pYearObj(nullptr)
 {
-    m_dcClient.CreateCompatibleDC(nullptr);
-    m_bmClient.CreateCompatibleBitmap(&m_dcClient, cx, cy);
-    m_pOldBitmap = m_dcClient.SelectObject(&m_bmClient);
+    const RECT rcDevice = AfxScaleToDevice(nScale, m_rcClient);
+    m_pixels.resize(static_cast<size_t>(rcDevice.right) * static_cast<size_t>(rcDevice.bottom));
+    m_surface = AFX_SURFACE{m_pixels.data(), rcDevice.right, rcDevice.bottom, rcDevice.right};
+    m_dcClient.Attach(AfxCreateSurfaceDC(m_surface, POINT{0, 0}, m_rcClient, nScale));
     m_pYearObj = new AFCYearObj(kStartYear, kFirstBounds);
     CopyWindowColors(*m_pYearObj);
     // The window is created with the outer size, border included; the dialog then sets
@@ -39,9 +41,7 @@ CCalendarPicture::CCalendarPicture(int cx, int cy)
 CCalendarPicture::~CCalendarPicture()
 {
     delete m_pYearObj;
-    if (m_pOldBitmap != nullptr) {
-        m_dcClient.SelectObject(m_pOldBitmap);
-    }
+    AfxDeleteSurfaceDC(m_dcClient.Detach());
 }
 
 void CCalendarPicture::ChangeYear(int nYear)

@@ -1,14 +1,16 @@
-// The calendar window's client area, painted off-screen exactly as the window paints it.
-// It starts in the state the program shows at start-up; year changes and day clicks
-// then follow the window's own steps.
+// The calendar window's client area, painted off-screen exactly as the window paints it
+// on a screen of the given factor (nScale quarters: AFX_SCALE_ONE is the classic
+// picture). It starts in the state the program shows at start-up; year changes and day
+// clicks then follow the window's own steps, in logical pixels.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "calendar/AFCDayObj.h"
 #include "calendar/AFCYearObj.h"
+#include "platform/core/AfxScale.h"
 #include "platform/core/CRect.h"
-#include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CDC.h"
 
 class CCalendarPicture {
@@ -18,7 +20,7 @@ public:
 
     // Start-up for a client area cx by cy: year 2000 laid out for the window's outer
     // size (one border pixel more on each side), then the first paint.
-    CCalendarPicture(int cx, int cy);
+    CCalendarPicture(int cx, int cy, int nScale = AFX_SCALE_ONE);
     ~CCalendarPicture();
     CCalendarPicture(const CCalendarPicture&) = delete;
     CCalendarPicture& operator=(const CCalendarPicture&) = delete;
@@ -33,18 +35,19 @@ public:
     // all through an off-screen context on the client surface.
     void Paint();
 
-    // Client pixels 0x00RRGGBB, top row first, Width() per row.
-    const uint32_t* GetPixels() const { return m_bmClient.GetBits(); }
-    int Width() const { return m_rcClient.Width(); }
-    int Height() const { return m_rcClient.Height(); }
+    // The picture's pixels 0x00RRGGBB, top row first, Width() per row: the client size
+    // times the factor.
+    const uint32_t* GetPixels() const { return m_pixels.data(); }
+    int Width() const { return m_surface.cx; }
+    int Height() const { return m_surface.cy; }
     AFCYearObj& GetYearObj() { return *m_pYearObj; }
 
 private:
     AFCDayObj* FindDay(int nYear, int nMonth, int nDay) const;
 
     CRect m_rcClient;
-    CDC m_dcClient;
-    CBitmap m_bmClient;
-    CBitmap* m_pOldBitmap;
+    std::vector<uint32_t> m_pixels;
+    AFX_SURFACE m_surface;
+    CDC m_dcClient;  // the window's paint surface
     AFCYearObj* m_pYearObj;
 };

@@ -67,6 +67,10 @@ LPCTSTR CRenderOptions::GetHelpText()
            "  --select YYYY-MM-DD   that day selected, as a click on its cell does\n"
            "  --size WIDTHxHEIGHT   the calendar's size in pixels, from 1x1 to 8192x8192;\n"
            "                        628x499 by default\n"
+           "  --scale F             the picture on a screen scaled by F, 1 to 4 in steps\n"
+           "                        of 0.25 (1.5, 2, ...): the size stays in the\n"
+           "                        calendar's own pixels, the file is F times as large,\n"
+           "                        at most 8192x8192; 1 by default\n"
            "  --help                show this help and exit\n"
            "  --version             show the version and exit\n"
            "\n"
@@ -90,7 +94,7 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
             return TRUE;
         }
         const BOOL bValued = std::strcmp(pszArg, "--year") == 0 || std::strcmp(pszArg, "--select") == 0 ||
-                             std::strcmp(pszArg, "--size") == 0;
+                             std::strcmp(pszArg, "--size") == 0 || std::strcmp(pszArg, "--scale") == 0;
         if (bValued && i + 1 >= argc) {
             strError = CString("option ") + pszArg + " needs a value";
             return FALSE;
@@ -102,6 +106,8 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
             bOk = ParseDate(argv[++i], strError);
         } else if (std::strcmp(pszArg, "--size") == 0) {
             bOk = ParseSize(argv[++i], strError);
+        } else if (std::strcmp(pszArg, "--scale") == 0) {
+            bOk = ParseScale(argv[++i], strError);
         } else if (pszArg[0] == '-') {
             strError = "unknown option " + Quoted(pszArg);
             bOk = FALSE;
@@ -119,7 +125,7 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
         strError = "no output file";
         return FALSE;
     }
-    return TRUE;
+    return CheckPictureSize(strError);
 }
 
 BOOL CRenderOptions::ParseYear(const char* psz, CString& strError)
@@ -170,5 +176,27 @@ BOOL CRenderOptions::ParseSize(const char* psz, CString& strError)
     }
     m_nWidth = cx;
     m_nHeight = cy;
+    return TRUE;
+}
+
+BOOL CRenderOptions::ParseScale(const char* psz, CString& strError)
+{
+    if (!AfxParseScale(psz, &m_nScale)) {
+        strError.Format("the scale must be a factor from 1 to 4 in steps of 0.25, not %s",
+                        static_cast<LPCTSTR>(Quoted(psz)));
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The file's size, not the calendar's, is what the limit is for.
+BOOL CRenderOptions::CheckPictureSize(CString& strError) const
+{
+    const int cx = AfxScaleToDevice(m_nScale, m_nWidth);
+    const int cy = AfxScaleToDevice(m_nScale, m_nHeight);
+    if (cx > kMaxSide || cy > kMaxSide) {
+        strError.Format("the picture would be %dx%d pixels, more than %dx%d", cx, cy, kMaxSide, kMaxSide);
+        return FALSE;
+    }
     return TRUE;
 }

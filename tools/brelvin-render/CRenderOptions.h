@@ -1,9 +1,11 @@
 // The command line of brelvin-render:
-//   brelvin-render [--year YEAR] [--select YYYY-MM-DD] [--size WIDTHxHEIGHT] OUTPUT.png
+//   brelvin-render [--year YEAR] [--select YYYY-MM-DD] [--size WIDTHxHEIGHT] [--scale F]
+//                  OUTPUT.png
 //   brelvin-render --help | --version
 // Options are read in order; --help or --version ends the reading.
 #pragma once
 
+#include "platform/core/AfxScale.h"
 #include "platform/core/CString.h"
 #include "platform/core/WinDef.h"
 
@@ -11,7 +13,7 @@ class CRenderOptions {
 public:
     static constexpr int kDefaultWidth = 628;   // the running program's calendar
     static constexpr int kDefaultHeight = 499;
-    static constexpr int kMaxSide = 8192;       // a 64-megapixel picture at most
+    static constexpr int kMaxSide = 8192;       // a 64-megapixel picture at most, also at a scale
     static constexpr int kFirstYear = 1584;     // the calendar never shows an earlier year
     static constexpr int kLastYear = 999999;    // keeps the date arithmetic in range
 
@@ -30,10 +32,13 @@ public:
     int m_nSelDay = 0;
     int m_nWidth = kDefaultWidth;
     int m_nHeight = kDefaultHeight;
+    int m_nScale = AFX_SCALE_ONE;  // quarters: the screen's factor that the picture is for
     CString m_strOutput;
 
 private:
     BOOL ParseYear(const char* psz, CString& strError);
     BOOL ParseDate(const char* psz, CString& strError);
     BOOL ParseSize(const char* psz, CString& strError);
+    BOOL ParseScale(const char* psz, CString& strError);
+    BOOL CheckPictureSize(CString& strError) const;
 };

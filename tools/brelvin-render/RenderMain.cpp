@@ -48,7 +48,7 @@ int RenderMain(int argc, const char* const* argv)
     if (options.m_bHelp || options.m_bVersion) {
         return PrintInfo(options);
     }
-    CCalendarPicture picture(options.m_nWidth, options.m_nHeight);
+    CCalendarPicture picture(options.m_nWidth, options.m_nHeight, options.m_nScale);
     if (options.m_bYear) {
         picture.ChangeYear(options.m_nYear);
     }
