@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iterator>
@@ -64,7 +65,14 @@ bool CGuiProgram::StartProgram()
     const char* pszPath = getenv("PATH");
     std::string strOldPath = pszPath != nullptr ? pszPath : "/usr/bin:/bin";
     setenv("PATH", (m_strDir + "/bin:" + strOldPath).c_str(), 1);
-    bool bStarted = m_program.Start({BRELVIN_PROGRAM}, {"DISPLAY=" + m_xvfb.m_strDisplay}, -1, m_strDir + "/stderr");
+    std::vector<std::string> env = {"DISPLAY=" + m_xvfb.m_strDisplay};
+    for (const char* pszName : {"BRELVIN_SCALE=", "GDK_SCALE="}) {
+        auto isNamed = [pszName](const std::string& s) { return s.rfind(pszName, 0) == 0; };
+        if (std::none_of(m_env.begin(), m_env.end(), isNamed))
+            env.push_back(pszName);
+    }
+    env.insert(env.end(), m_env.begin(), m_env.end());
+    bool bStarted = m_program.Start({BRELVIN_PROGRAM}, env, -1, m_strDir + "/stderr");
     setenv("PATH", strOldPath.c_str(), 1);
     return bStarted;
 }
@@ -87,7 +95,8 @@ bool CGuiProgram::Start(bool bWindowManager)
         m_strError = m_xvfb.m_strError;
         return false;
     }
-    if (!m_screen.Open(m_xvfb.m_strDisplay)) {
+    if (!m_screen.Open(m_xvfb.m_strDisplay) ||
+        (!m_strResources.empty() && !m_screen.SetResources(m_strResources))) {
         m_strError = "no connection to Xvfb";
         return false;
     }

@@ -42,6 +42,12 @@ public:
 
     static bool WaitUntil(const std::function<bool()>& fnDone, int nTimeoutMs = 30000);
 
+    // What the program gets besides DISPLAY, "NAME=value" each: the variables for the
+    // screen's factor are unset unless named here. And the X resources of the server
+    // (CXScreen::SetResources), none when empty. Both set before Start.
+    std::vector<std::string> m_env;
+    std::string m_strResources;
+
     CXvfbServer m_xvfb;
     CXScreen m_screen;
     CChildProcess m_program;

@@ -146,3 +146,10 @@ std::vector<uint32_t> CXScreen::Grab(const XRECT& rc)
     XDestroyImage(pImage);
     return pixels;
 }
+
+bool CXScreen::SetResources(const std::string& strResources)
+{
+    XChangeProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(strResources.data()), static_cast<int>(strResources.size()));
+    return XSync(m_pDisplay, False) != 0;
+}

@@ -40,6 +40,10 @@ public:
     // own true-colour picture is read, whatever visual the window has.
     std::vector<uint32_t> Grab(const XRECT& rc);
 
+    // Replaces the resources that the desktop gives the server (RESOURCE_MANAGER), text such
+    // as "Xft.dpi:\t144\n", for the clients that connect from now on.
+    bool SetResources(const std::string& strResources);
+
     _XDisplay* Display() const { return m_pDisplay; }
 
 private:

@@ -17,7 +17,7 @@ bool CXvfbServer::Start()
     close(fds[1]);
     // -noreset: SDL's start-up opens and closes a probe connection.
     bool bStarted = m_process.Start({XVFB_PROGRAM, "-displayfd", std::to_string(fdWrite), "-noreset", "-nolisten",
-                                     "tcp", "-screen", "0", "1024x768x24"},
+                                     "tcp", "-screen", "0", m_strScreen},
                                     {}, fdWrite);
     close(fdWrite);
     std::string strNumber;

@@ -12,6 +12,8 @@ public:
     bool Start();
     // Lowers the server's scheduling priority (nice value, 0 to 19).
     bool SetNice(int nNice);
+    // The screen's size and depth, for Xvfb's -screen; set before Start.
+    std::string m_strScreen = "1024x768x24";
     // ":N"
     std::string m_strDisplay;
     std::string m_strError;

@@ -1,6 +1,8 @@
 // The window tests' own main(): opens the (dummy) display through the framework first.
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cstdio>
 
 #include "tests/support/WindowTestSupport.h"
@@ -12,6 +14,8 @@ int main(int argc, char** argv)
         TestApp();
     if (::testing::GTEST_FLAG(list_tests))
         return RUN_ALL_TESTS();
+    // The tests count pixels at a factor of 1, whatever the desktop's is.
+    unsetenv("GDK_SCALE");
     const char* pszError = nullptr;
     if (!AfxWinInit(argc, argv, &pszError)) {
         std::fprintf(stderr, "%s: %s\n", argv[0], pszError);
