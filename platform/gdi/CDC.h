@@ -16,7 +16,8 @@ class CPen;
 class CBrush;
 
 // Logical coordinates map to device pixels as device = logical - window origin +
-// viewport origin (MM_TEXT). A fresh surface has black text, a white opaque background,
+// viewport origin (MM_TEXT), times the surface's factor (AfxScaleToDevice) when its screen
+// has one. Everything a caller sees stays logical: sizes, text extents, the clip box. A fresh surface has black text, a white opaque background,
 // a one-pixel black pen, a white brush and the system font.
 class CDC : public CObject {
     DECLARE_DYNAMIC(CDC)

@@ -1,5 +1,6 @@
 // The off-screen drawing context: full and partial repaints through a bitmap the size
-// of the target's clip box, and a printer target that is drawn on directly.
+// of the target's clip box, also on a surface with a scale factor, and a printer target
+// that is drawn on directly.
 #include "tests/drawing/TestSurface.h"
 
 #include "calendarwnd/CMemDC.h"
@@ -86,6 +87,36 @@ TEST(MemDC, ChildWindowPaintLandsAtItsPlaceInTheParent)
     }
     EXPECT_EQ(target.ChangedBox(), CRect(16, 13, 36, 23));
     EXPECT_EQ(target.Pixel(16, 13), kRed);
+}
+
+// Logical pixels of three colours in turn, each its own rectangle.
+void DrawPattern(CDC* pDC)
+{
+    const COLORREF colors[3] = {kFill, kRed, kWhite};
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            pDC->FillSolidRect(x, y, 1, 1, colors[(x + 2 * y) % 3]);
+        }
+    }
+}
+
+// At 1.25 a logical pixel is one or two surface pixels: a part of a window at an odd
+// place, repainted through the bitmap, looks as if it had been drawn directly.
+TEST(MemDC, AtAFractionalFactorAPartialRepaintLinesUpWithDrawingDirectly)
+{
+    const RECT rcPart = {14, 7, 31, 26};  // logical, on the surface
+    const POINT ptClient = {3, 5};
+    TestSurface direct(60, 60, rcPart, ptClient, 5);
+    TestSurface buffered(60, 60, rcPart, ptClient, 5);
+    DrawPattern(direct.DC());
+    {
+        CMemDC dc(buffered.DC());
+        // Widened to the left and top, to where a logical edge falls on a whole pixel.
+        EXPECT_EQ(dc.m_rect, CRect(9, -1, 28, 21));
+        DrawPattern(&dc);
+    }
+    EXPECT_EQ(buffered.ChangedBox(), CRect(18, 9, 39, 33));
+    EXPECT_TRUE(buffered.SameAs(direct, CRect(0, 0, 60, 60)));
 }
 
 TEST(MemDC, EmptyClipBoxDrawsAndCopiesNothing)

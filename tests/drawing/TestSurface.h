@@ -58,12 +58,13 @@ inline bool IsInkOf(COLORREF px, COLORREF crBack, COLORREF crInk)
 class TestSurface {
 public:
     // A fresh context on cx by cy untouched pixels; device (0, 0) on surface pixel
-    // ptOrigin; only rcClip (surface pixels) may change.
+    // ptOrigin; only rcClip (surface pixels) may change. With a factor (nScale), ptOrigin
+    // and rcClip are logical and the surface holds the factor times as many pixels.
     TestSurface(int cx, int cy) : TestSurface(cx, cy, RECT{0, 0, cx, cy}, POINT{0, 0}) {}
-    TestSurface(int cx, int cy, const RECT& rcClip, POINT ptOrigin)
+    TestSurface(int cx, int cy, const RECT& rcClip, POINT ptOrigin, int nScale = AFX_SCALE_ONE)
         : m_cx(cx), m_cy(cy), m_pixels(static_cast<size_t>(cx) * cy, AfxPixelFromColor(kUntouched))
     {
-        m_dc.Attach(AfxCreateSurfaceDC(AFX_SURFACE{m_pixels.data(), cx, cy, cx}, ptOrigin, rcClip));
+        m_dc.Attach(AfxCreateSurfaceDC(AFX_SURFACE{m_pixels.data(), cx, cy, cx}, ptOrigin, rcClip, nScale));
     }
     ~TestSurface() { AfxDeleteSurfaceDC(m_dc.Detach()); }
     TestSurface(const TestSurface&) = delete;
