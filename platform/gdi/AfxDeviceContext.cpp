@@ -70,12 +70,6 @@ POINT GridOffset(HDC hDC)
 
 }  // namespace
 
-POINT AfxSurfaceToDc(HDC hDC, int x, int y)
-{
-    const POINT ptOffset = GridOffset(hDC);
-    return POINT{AfxScaleToLogical(hDC->nScale, x) + ptOffset.x, AfxScaleToLogical(hDC->nScale, y) + ptOffset.y};
-}
-
 RECT AfxSurfaceToDc(HDC hDC, const RECT& rc)
 {
     const POINT ptOffset = GridOffset(hDC);

@@ -35,8 +35,6 @@ struct HDC__ {
 // rectangles that touch on the logical grid touch on the surface.
 POINT AfxDcToSurface(HDC hDC, int x, int y);
 RECT AfxDcToSurface(HDC hDC, const RECT& rc);
-// The logical point of a surface pixel: the logical pixel that holds it.
-POINT AfxSurfaceToDc(HDC hDC, int x, int y);
 // The logical rectangle around surface pixels rc. Where the factor is not whole, its left
 // and top edges go back to logical points that fall exactly on a surface pixel, so that
 // a compatible surface of its size lines up with this one pixel for pixel.

@@ -24,8 +24,8 @@ struct HFONT__ {
     LOGFONT lf;
     AfxFontFace* pFace;  // resolved on first use; owned by the font engine
     BOOL bResolved;
-    AfxFontFace* pScaledFace;  // the glyphs for the last factor other than 1 drawn at
-    int nScaledFace;           // that factor, 0 before the first
+    AfxFontFace* pScaledFace;  // glyphs for the factor other than 1 it was last drawn at,
+    int nScaledFace;           // that factor (0 until then)
 };
 
 struct HPEN__ {

@@ -57,11 +57,6 @@ void AfxRasterInvert(const AFX_RASTER& r, RECT rc)
     }
 }
 
-void AfxRasterPixel(const AFX_RASTER& r, int x, int y, uint32_t px)
-{
-    AfxRasterFill(r, RECT{x, y, x + 1, y + 1}, px);
-}
-
 void AfxRasterInvertPixel(const AFX_RASTER& r, int x, int y)
 {
     AfxRasterInvert(r, RECT{x, y, x + 1, y + 1});

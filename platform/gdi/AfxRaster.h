@@ -16,7 +16,6 @@ struct AFX_RASTER {
 // rc in surface pixels, right and bottom exclusive.
 void AfxRasterFill(const AFX_RASTER& r, RECT rc, uint32_t px);
 void AfxRasterInvert(const AFX_RASTER& r, RECT rc);  // XOR with white
-void AfxRasterPixel(const AFX_RASTER& r, int x, int y, uint32_t px);
 void AfxRasterInvertPixel(const AFX_RASTER& r, int x, int y);
 // Blends px into the surface by an 8-bit coverage mask whose top-left lands on (x, y).
 void AfxRasterBlendMask(const AFX_RASTER& r, int x, int y, const uint8_t* pMask, int cx, int cy,
