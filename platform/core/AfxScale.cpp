@@ -89,11 +89,6 @@ int AfxGetScreenScale() { return g_nScreenScale; }
 
 void AfxSetScreenScale(int nScale) { g_nScreenScale = std::max(AFX_SCALE_ONE, std::min(nScale, AFX_SCALE_MAX)); }
 
-int AfxScaleToDevice(int nScale, long long v)
-{
-    return Clamped(FloorDiv(v * nScale + AFX_SCALE_ONE / 2, AFX_SCALE_ONE));
-}
-
 RECT AfxScaleToDevice(int nScale, const RECT& rc)
 {
     return RECT{AfxScaleToDevice(nScale, rc.left), AfxScaleToDevice(nScale, rc.top), AfxScaleToDevice(nScale, rc.right),

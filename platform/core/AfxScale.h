@@ -3,6 +3,8 @@
 // of a quarter, kept as a whole number of quarters: AFX_SCALE_ONE is a factor of 1.
 #pragma once
 
+#include <climits>
+
 #include "platform/core/CString.h"
 #include "platform/core/WinDef.h"
 
@@ -15,7 +17,13 @@ void AfxSetScreenScale(int nScale);  // held to AFX_SCALE_ONE..AFX_SCALE_MAX
 
 // The device pixel of a logical coordinate: v times the factor, a half rounded up. Each
 // edge of a rectangle is mapped on its own, so that rectangles that touch keep touching.
-int AfxScaleToDevice(int nScale, long long v);
+// Inline: every pixel that is drawn goes through it.
+inline int AfxScaleToDevice(int nScale, long long v)
+{
+    const long long n = v * nScale + AFX_SCALE_ONE / 2;
+    const long long d = n >= 0 ? n / AFX_SCALE_ONE : -((-n + AFX_SCALE_ONE - 1) / AFX_SCALE_ONE);
+    return d < INT_MIN ? INT_MIN : d > INT_MAX ? INT_MAX : static_cast<int>(d);
+}
 RECT AfxScaleToDevice(int nScale, const RECT& rc);
 // The logical pixel that holds device pixel d.
 int AfxScaleToLogical(int nScale, int d);

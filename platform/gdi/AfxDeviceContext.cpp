@@ -44,13 +44,6 @@ HGDIOBJ Swap(H& hSlot, HGDIOBJ hNew)
 
 }  // namespace
 
-POINT AfxDcToSurface(HDC hDC, int x, int y)
-{
-    const long long gx = static_cast<long long>(x) - hDC->ptWindowOrg.x + hDC->ptViewportOrg.x + hDC->ptOrigin.x;
-    const long long gy = static_cast<long long>(y) - hDC->ptWindowOrg.y + hDC->ptViewportOrg.y + hDC->ptOrigin.y;
-    return POINT{AfxScaleToDevice(hDC->nScale, gx), AfxScaleToDevice(hDC->nScale, gy)};
-}
-
 RECT AfxDcToSurface(HDC hDC, const RECT& rc)
 {
     const POINT a = AfxDcToSurface(hDC, rc.left, rc.top);

@@ -33,7 +33,12 @@ struct HDC__ {
 
 // Surface pixel of a logical point; a rectangle's edges each on their own, so that
 // rectangles that touch on the logical grid touch on the surface.
-POINT AfxDcToSurface(HDC hDC, int x, int y);
+inline POINT AfxDcToSurface(HDC hDC, int x, int y)
+{
+    const long long gx = static_cast<long long>(x) - hDC->ptWindowOrg.x + hDC->ptViewportOrg.x + hDC->ptOrigin.x;
+    const long long gy = static_cast<long long>(y) - hDC->ptWindowOrg.y + hDC->ptViewportOrg.y + hDC->ptOrigin.y;
+    return POINT{AfxScaleToDevice(hDC->nScale, gx), AfxScaleToDevice(hDC->nScale, gy)};
+}
 RECT AfxDcToSurface(HDC hDC, const RECT& rc);
 // The logical rectangle around surface pixels rc. Where the factor is not whole, its left
 // and top edges go back to logical points that fall exactly on a surface pixel, so that
