@@ -1,5 +1,6 @@
 #include "tests/gui/CGuiProgram.h"
 
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +22,14 @@ CGuiProgram::~CGuiProgram()
     m_windowManager.Stop();
     if (m_strDir.empty())
         return;
+    // An opener that still runs, as a browser would, goes with the program.
+    pid_t nOpener = 0;
+    std::string strCommand;
+    if (std::ifstream(m_strDir + "/opener") >> nOpener && nOpener > 0 &&
+        std::getline(std::ifstream("/proc/" + std::to_string(nOpener) + "/cmdline"), strCommand) &&
+        strCommand.compare(0, 5, "sleep") == 0)
+        kill(nOpener, SIGKILL);
+    unlink((m_strDir + "/opener").c_str());
     unlink((m_strDir + "/stderr").c_str());
     unlink((m_strDir + "/bin/xdg-open").c_str());
     unlink((m_strDir + "/opened").c_str());
@@ -51,8 +60,9 @@ bool CGuiProgram::MakeStandInOpener(int nRunSeconds)
             return false;
     }
     std::string strScript = m_strDir + "/bin/xdg-open";
-    std::ofstream(strScript) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << m_strDir << "/opened.tmp' && mv '" << m_strDir
-                             << "/opened.tmp' '" << m_strDir << "/opened'\nsleep " << nRunSeconds << "\n";
+    std::ofstream(strScript) << "#!/bin/sh\necho $$ > '" << m_strDir << "/opener'\nprintf '%s' \"$1\" > '" << m_strDir
+                             << "/opened.tmp' && mv '" << m_strDir << "/opened.tmp' '" << m_strDir
+                             << "/opened'\nexec sleep " << nRunSeconds << "\n";
     return chmod(strScript.c_str(), 0700) == 0;
 }
 

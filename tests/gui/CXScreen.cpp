@@ -64,6 +64,15 @@ void CXScreen::GetPointer(int& x, int& y)
     XQueryPointer(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &child, &x, &y, &xWindow, &yWindow, &nMask);
 }
 
+bool CXScreen::CanGrabPointer()
+{
+    int nResult = XGrabPointer(m_pDisplay, DefaultRootWindow(m_pDisplay), False, ButtonPressMask, GrabModeAsync,
+                               GrabModeAsync, None, None, CurrentTime);
+    XUngrabPointer(m_pDisplay, CurrentTime);
+    XSync(m_pDisplay, False);
+    return nResult == GrabSuccess;
+}
+
 bool CXScreen::HasWindowManager()
 {
     Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);

@@ -28,6 +28,9 @@ public:
     unsigned long FindWindow(const std::string& strTitle);
     // Where the pointer is on the screen.
     void GetPointer(int& x, int& y);
+    // Whether this connection can grab the pointer now (it lets go at once): no other
+    // client holds it.
+    bool CanGrabPointer();
     // Whether a window manager has announced itself on the root window.
     bool HasWindowManager();
     // Position on the screen and size of the window; cx 0 when it is gone.
