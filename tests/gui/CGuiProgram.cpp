@@ -121,7 +121,13 @@ bool CGuiProgram::Launch()
         m_strError = "the dialog did not show";
         return false;
     }
-    // Under a window manager the dialog settles where the manager puts it.
+    WaitUntilSettled();
+    return true;
+}
+
+// Under a window manager the dialog settles where the manager puts it.
+void CGuiProgram::WaitUntilSettled()
+{
     XRECT rc = m_screen.GetWindowRect(m_nWindow);
     WaitUntil(
         [&]() {
@@ -133,7 +139,6 @@ bool CGuiProgram::Launch()
         },
         kWaitMs);
     m_rcWindow = rc;
-    return true;
 }
 
 std::string CGuiProgram::ErrorOutput() const
