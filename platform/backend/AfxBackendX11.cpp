@@ -6,6 +6,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
+#include <X11/Xutil.h>
 #include <poll.h>
 
 namespace {
@@ -64,6 +65,20 @@ void SetMotifHints(Window window, const AFX_OSWINDOW_STYLE& style)
     long hints[5] = {kMwmHintsFunctions | kMwmHintsDecorations, functions, decorations, 0, 0};
     Atom motif = AtomOf("_MOTIF_WM_HINTS");
     XChangeProperty(g_pDisplay, window, motif, motif, 32, PropModeReplace, reinterpret_cast<unsigned char*>(hints), 5);
+}
+
+// The client area stays where the program puts it; the frame goes around it.
+void SetStaticGravity(Window window)
+{
+    XSizeHints* pHints = XAllocSizeHints();
+    if (pHints == nullptr)
+        return;
+    long nSupplied = 0;
+    XGetWMNormalHints(g_pDisplay, window, pHints, &nSupplied);
+    pHints->flags |= PWinGravity;
+    pHints->win_gravity = StaticGravity;
+    XSetWMNormalHints(g_pDisplay, window, pHints);
+    XFree(pHints);
 }
 
 }  // namespace
@@ -132,6 +147,7 @@ void AfxX11DescribeWindow(SDL_Window* pSdl, const AFX_OSWINDOW_STYLE& style)
         SetAtomProperty(window, "_NET_WM_STATE", "_NET_WM_STATE_MODAL", PropModeAppend);
     }
     SetMotifHints(window, style);
+    SetStaticGravity(window);
 }
 
 // A window manager that follows the desktop conventions names its own check window on

@@ -1,5 +1,6 @@
 #include "tests/gui/CGuiProgram.h"
 
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,6 +23,14 @@ CGuiProgram::~CGuiProgram()
     m_windowManager.Stop();
     if (m_strDir.empty())
         return;
+    // An opener that still runs, as a browser would, goes with the program.
+    pid_t nOpener = 0;
+    std::string strCommand;
+    if (std::ifstream(m_strDir + "/opener") >> nOpener && nOpener > 0 &&
+        std::getline(std::ifstream("/proc/" + std::to_string(nOpener) + "/cmdline"), strCommand) &&
+        strCommand.compare(0, 5, "sleep") == 0)
+        kill(nOpener, SIGKILL);
+    unlink((m_strDir + "/opener").c_str());
     unlink((m_strDir + "/stderr").c_str());
     unlink((m_strDir + "/bin/xdg-open").c_str());
     unlink((m_strDir + "/opened").c_str());
@@ -52,8 +61,9 @@ bool CGuiProgram::MakeStandInOpener(int nRunSeconds)
             return false;
     }
     std::string strScript = m_strDir + "/bin/xdg-open";
-    std::ofstream(strScript) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << m_strDir << "/opened.tmp' && mv '" << m_strDir
-                             << "/opened.tmp' '" << m_strDir << "/opened'\nsleep " << nRunSeconds << "\n";
+    std::ofstream(strScript) << "#!/bin/sh\necho $$ > '" << m_strDir << "/opener'\nprintf '%s' \"$1\" > '" << m_strDir
+                             << "/opened.tmp' && mv '" << m_strDir << "/opened.tmp' '" << m_strDir
+                             << "/opened'\nexec sleep " << nRunSeconds << "\n";
     return chmod(strScript.c_str(), 0700) == 0;
 }
 
@@ -120,7 +130,13 @@ bool CGuiProgram::Launch()
         m_strError = "the dialog did not show";
         return false;
     }
-    // Under a window manager the dialog settles where the manager puts it.
+    WaitUntilSettled();
+    return true;
+}
+
+// Under a window manager the dialog settles where the manager puts it.
+void CGuiProgram::WaitUntilSettled()
+{
     XRECT rc = m_screen.GetWindowRect(m_nWindow);
     WaitUntil(
         [&]() {
@@ -132,7 +148,6 @@ bool CGuiProgram::Launch()
         },
         kWaitMs);
     m_rcWindow = rc;
-    return true;
 }
 
 std::string CGuiProgram::ErrorOutput() const

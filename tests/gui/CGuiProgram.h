@@ -24,6 +24,8 @@ public:
     bool Start(bool bWindowManager = false);
     // Starts the program again on the running server, once the last one has ended.
     bool Launch();
+    // Waits until the main dialog stops moving and takes its place as m_rcWindow.
+    void WaitUntilSettled();
     // What the program wrote to its standard error.
     std::string ErrorOutput() const;
     // The stand-in xdg-open stays running this long after it wrote down the address, as

@@ -4,6 +4,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+
 CXScreen::~CXScreen()
 {
     if (m_pDisplay != nullptr)
@@ -64,19 +66,18 @@ void CXScreen::GetPointer(int& x, int& y)
     XQueryPointer(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &child, &x, &y, &xWindow, &yWindow, &nMask);
 }
 
+bool CXScreen::CanGrabPointer()
+{
+    int nResult = XGrabPointer(m_pDisplay, DefaultRootWindow(m_pDisplay), False, ButtonPressMask, GrabModeAsync,
+                               GrabModeAsync, None, None, CurrentTime);
+    XUngrabPointer(m_pDisplay, CurrentTime);
+    XSync(m_pDisplay, False);
+    return nResult == GrabSuccess;
+}
+
 bool CXScreen::HasWindowManager()
 {
-    Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
-    Atom type = 0;
-    int nFormat = 0;
-    unsigned long nItems = 0, nAfter = 0;
-    unsigned char* pData = nullptr;
-    bool bFound = XGetWindowProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), check, 0, 1, False, AnyPropertyType,
-                                     &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
-                  nItems == 1;
-    if (pData != nullptr)
-        XFree(pData);
-    return bFound;
+    return GetCardinals(DefaultRootWindow(m_pDisplay), "_NET_SUPPORTING_WM_CHECK").size() == 1;
 }
 
 XRECT CXScreen::GetWindowRect(unsigned long nWindow)
@@ -100,7 +101,7 @@ std::vector<unsigned long> CXScreen::GetCardinals(unsigned long nWindow, const s
     unsigned long nItems = 0, nAfter = 0;
     unsigned char* pData = nullptr;
     const Atom property = XInternAtom(m_pDisplay, strProperty.c_str(), False);
-    if (XGetWindowProperty(m_pDisplay, nWindow, property, 0, 1L << 20, False, XA_CARDINAL, &type, &nFormat, &nItems,
+    if (XGetWindowProperty(m_pDisplay, nWindow, property, 0, 1L << 20, False, AnyPropertyType, &type, &nFormat, &nItems,
                            &nAfter, &pData) == Success &&
         pData != nullptr && nFormat == 32) {
         // Xlib hands 32-bit items over as longs, sign-extended.
@@ -111,6 +112,54 @@ std::vector<unsigned long> CXScreen::GetCardinals(unsigned long nWindow, const s
     if (pData != nullptr)
         XFree(pData);
     return items;
+}
+
+std::vector<std::string> CXScreen::GetAtomNames(unsigned long nWindow, const std::string& strProperty)
+{
+    std::vector<std::string> names;
+    for (unsigned long nAtom : GetCardinals(nWindow, strProperty)) {
+        char* pszName = XGetAtomName(m_pDisplay, nAtom);
+        if (pszName != nullptr) {
+            names.push_back(pszName);
+            XFree(pszName);
+        }
+    }
+    return names;
+}
+
+unsigned long CXScreen::FindWindowOfType(const std::string& strType)
+{
+    Window root = 0, parent = 0;
+    Window* pChildren = nullptr;
+    unsigned int nChildren = 0;
+    if (!XQueryTree(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &parent, &pChildren, &nChildren))
+        return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < nChildren && found == 0; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &attributes) || attributes.map_state != IsViewable)
+            continue;
+        std::vector<std::string> types = GetAtomNames(pChildren[i], "_NET_WM_WINDOW_TYPE");
+        if (std::find(types.begin(), types.end(), strType) != types.end())
+            found = pChildren[i];
+    }
+    if (pChildren != nullptr)
+        XFree(pChildren);
+    return found;
+}
+
+unsigned long CXScreen::CreateWindow(const std::string& strTitle, const XRECT& rc)
+{
+    Window window = XCreateSimpleWindow(m_pDisplay, DefaultRootWindow(m_pDisplay), rc.x, rc.y,
+                                        static_cast<unsigned>(rc.cx), static_cast<unsigned>(rc.cy), 0, 0, 0xFFFFFF);
+    XStoreName(m_pDisplay, window, strTitle.c_str());
+    XWMHints hints = {};
+    hints.flags = InputHint;
+    hints.input = True;
+    XSetWMHints(m_pDisplay, window, &hints);
+    XMapWindow(m_pDisplay, window);
+    XSync(m_pDisplay, False);
+    return window;
 }
 
 std::string CXScreen::GetWindowClass(unsigned long nWindow)

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
 #include "platform/shell/ShellAPI.h"
 #include "platform/shell/WinError.h"
 #include "tests/shell/CEnvOverride.h"
@@ -90,6 +97,24 @@ TEST_F(ShellExecuteTest, RefusesWithoutRunningXdgOpen)
     EXPECT_EQ(Open(nullptr), SE_ERR_FNF);
     EXPECT_FALSE(m_dir.Exists("arg"));
     EXPECT_GT(Open("http://example.org/", nullptr, nullptr), 32);  // no verb is "open"
+}
+
+// A browser that xdg-open runs in the foreground: the open counts as done while it still
+// runs, and it is reaped, never left a zombie, once it ends.
+TEST_F(ShellExecuteTest, AnOpenerStillRunningCountsAsStartedAndIsReapedWhenItEnds)
+{
+    InstallXdgOpen("echo $$ > '" + m_dir.Path("pid") + "'; exec /bin/sleep 60");
+    EXPECT_GT(Open("http://example.org/"), 32);
+    const pid_t pid = static_cast<pid_t>(std::stol(m_dir.Read("pid")));
+    const std::string strProc = "/proc/" + std::to_string(pid);
+    EXPECT_TRUE(std::filesystem::exists(strProc)) << "the opener was waited for to its end";
+    kill(pid, SIGTERM);
+    bool bGone = false;
+    for (int i = 0; i < 500 && !bGone; ++i) {
+        bGone = !std::filesystem::exists(strProc);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(bGone) << "the ended opener was left a zombie";
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ const int kLinkHeight = 14;
 const uint32_t kBlue = 0x0000FF;
 const uint32_t kSteelBlue = 0x336699;
 const uint32_t kInfoBackground = 0xFFFFE1;
+const int kPlusX = 626;  // the calendar header's "+" box, in the dialog's client area
+const int kPlusY = 23;
 
 class LinkGuiTest : public ::testing::Test {
 protected:
@@ -63,6 +65,31 @@ TEST_F(LinkGuiTest, RestingOnTheLinkShowsTheTooltipBelowThePointer)
     ASSERT_EQ(tipPixels(), 0);
     ASSERT_TRUE(m_program.MoveTo(kLinkLeft + 10, kLinkTop + 5));
     EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return tipPixels() > 100; }));
+}
+
+// Where xdg-open runs the browser in the foreground it returns only when the browser ends:
+// meanwhile the rest of the desktop keeps the pointer, the tooltip is gone, and the dialog
+// answers again after a short wait. Under a window manager, as on a desktop.
+TEST(LinkBrowserGuiTest, WhileTheBrowserRunsTheDesktopKeepsThePointerAndTheDialogAnswersSoon)
+{
+    CGuiProgram program;
+    ASSERT_TRUE(program.Start(true)) << program.m_strError;
+    ASSERT_TRUE(program.SetOpenerRunTime(20));
+    auto tipPixels = [&]() {
+        std::vector<uint32_t> pixels = program.Grab(0, kLinkTop + 10, 500, 60);
+        return std::count(pixels.begin(), pixels.end(), kInfoBackground);
+    };
+    ASSERT_TRUE(program.MoveTo(kLinkLeft + 10, kLinkTop + 5));
+    ASSERT_TRUE(CGuiProgram::WaitUntil([&]() { return tipPixels() > 100; }));
+    ASSERT_TRUE(program.Xdotool({"click", "1"}));
+    ASSERT_TRUE(CGuiProgram::WaitUntil([&]() { return !program.OpenedAddress().empty(); }));
+    EXPECT_TRUE(program.m_screen.CanGrabPointer()) << "the pointer is held while the browser runs";
+    EXPECT_EQ(tipPixels(), 0) << "the tooltip stayed on the screen";
+
+    const std::vector<uint32_t> header = program.Grab(200, 12, 250, 25);
+    ASSERT_TRUE(program.Click(kPlusX, kPlusY));
+    EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return program.Grab(200, 12, 250, 25) != header; }, 10000))
+        << "the dialog did not answer while the browser ran";
 }
 
 }  // namespace
