@@ -106,6 +106,47 @@ StockObjects::StockObjects()
 
 void FreeObject(AFX_GDIHEADER* pHeader);
 
+// The pixels of the last large bitmap freed wait for the next bitmap: every paint makes and
+// frees an off-screen bitmap of the same size, and memory that goes back to the system to
+// be taken again costs a page fault for every page of it.
+struct SparePixels {
+    std::unique_ptr<uint32_t[]> bits;
+    size_t nCapacity = 0;
+};
+
+const size_t kSpareMinPixels = 64 * 1024;
+
+SparePixels& Spare()
+{
+    static SparePixels s_spare;
+    return s_spare;
+}
+
+// A block for nPixels, the spare one when it is not much larger; null when memory (or the
+// allocation hook) refuses.
+std::unique_ptr<uint32_t[]> NewPixels(size_t nPixels, size_t& nCapacity)
+{
+    if (!AfxAllocAllowed(nPixels * sizeof(uint32_t), FALSE)) {
+        return nullptr;
+    }
+    SparePixels& spare = Spare();
+    if (spare.bits && spare.nCapacity >= nPixels && spare.nCapacity / 2 <= nPixels) {
+        nCapacity = spare.nCapacity;
+        spare.nCapacity = 0;
+        return std::move(spare.bits);
+    }
+    nCapacity = nPixels;
+    return std::unique_ptr<uint32_t[]>(new (std::nothrow) uint32_t[nPixels]);
+}
+
+void KeepPixels(HBITMAP hBitmap)
+{
+    if (hBitmap->bits && hBitmap->nCapacity >= kSpareMinPixels) {
+        Spare().nCapacity = hBitmap->nCapacity;
+        Spare().bits = std::move(hBitmap->bits);
+    }
+}
+
 StockObjects::~StockObjects()
 {
     for (AFX_GDIHEADER* p : objects) {
@@ -154,6 +195,7 @@ void FreeObject(AFX_GDIHEADER* pHeader)
         delete static_cast<HBRUSH>(p);
         break;
     case OBJ_BITMAP:
+        KeepPixels(static_cast<HBITMAP>(p));
         delete static_cast<HBITMAP>(p);
         break;
     default:
@@ -324,9 +366,7 @@ HBITMAP CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitCount, cons
     p->cy = nHeight;
     const size_t nBytes = static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight) * sizeof(uint32_t);
     if (nBytes > 0) {
-        if (AfxAllocAllowed(nBytes, FALSE)) {
-            p->bits.reset(new (std::nothrow) uint32_t[nBytes / sizeof(uint32_t)]);
-        }
+        p->bits = NewPixels(nBytes / sizeof(uint32_t), p->nCapacity);
         if (!p->bits) {
             return nullptr;
         }

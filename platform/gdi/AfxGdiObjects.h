@@ -43,6 +43,7 @@ struct HBITMAP__ {
     int cx;
     int cy;
     std::unique_ptr<uint32_t[]> bits;  // cx * cy pixels, null when empty
+    size_t nCapacity;                  // pixels the block holds: cx * cy or a few more
 };
 
 // Null for a null handle.
