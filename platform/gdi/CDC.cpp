@@ -50,11 +50,30 @@ RECT PenDot(HDC hDC, POINT p, int nWidth)
     return rc;
 }
 
+// A solid line along a row or a column: its dots from a up to the one before b make one
+// rectangle, as wide as the pen, filled at once. FALSE for any other line.
+BOOL StraightSolidLine(HDC hDC, POINT a, POINT b, uint32_t px)
+{
+    const LOGPEN& lp = hDC->hPen->lp;
+    if ((a.x != b.x && a.y != b.y) || lp.lopnStyle == PS_DOT || lp.lopnStyle == PS_DASH) {
+        return FALSE;
+    }
+    if (a.x != b.x || a.y != b.y) {
+        const POINT last{b.x - (b.x > a.x) + (b.x < a.x), b.y - (b.y > a.y) + (b.y < a.y)};
+        RECT rc;
+        const RECT rcFirst = PenDot(hDC, a, lp.lopnWidth.x);
+        const RECT rcLast = PenDot(hDC, last, lp.lopnWidth.x);
+        ::UnionRect(&rc, &rcFirst, &rcLast);
+        AfxRasterFill(AfxDcRaster(hDC), rc, px);
+    }
+    return TRUE;
+}
+
 // Bresenham from logical a to b, b itself not drawn.
 void PenLine(HDC hDC, POINT a, POINT b)
 {
     const LOGPEN& lp = hDC->hPen->lp;
-    if (lp.lopnStyle == PS_NULL) {
+    if (lp.lopnStyle == PS_NULL || StraightSolidLine(hDC, a, b, AfxPixelFromColor(lp.lopnColor))) {
         return;
     }
     const AFX_RASTER r = AfxDcRaster(hDC);
