@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/core/AfxDigits.h"
 #include "platform/core/AfxPrintable.h"
 
 namespace {
 
 int g_nScreenScale = AFX_SCALE_ONE;
 
-const int kMaxDigits = 9;  // fits an int without overflow
+const int kMaxFractionDigits = 9;  // keeps ten to that power, times the fraction, in range
 
 long long FloorDiv(long long n, long long d)
 {
@@ -21,36 +22,19 @@ int Clamped(long long n)
     return static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, n)));
 }
 
-// A run of digits at psz, leading zeros and then at most kMaxDigits more; advances past
-// it. FALSE when there is none or it is too long.
-BOOL ReadDigits(LPCTSTR& psz, long long& nValue, int& nDigits)
-{
-    nValue = 0;
-    nDigits = 0;
-    int nSignificant = 0;
-    for (; *psz >= '0' && *psz <= '9'; ++psz, ++nDigits) {
-        nSignificant += nValue > 0 || *psz != '0' ? 1 : 0;
-        if (nSignificant > kMaxDigits) {
-            return FALSE;
-        }
-        nValue = nValue * 10 + (*psz - '0');
-    }
-    return nDigits > 0;
-}
-
 // Digits, then optionally a point and more digits: whole part and fraction as
 // nFraction / 10^nFractionDigits.
 BOOL ReadDecimal(LPCTSTR psz, long long& nWhole, long long& nFraction, int& nFractionDigits)
 {
-    int nDigits = 0;
-    nFraction = 0;
+    int nWholeRead = 0;
+    int nFractionRead = 0;
     nFractionDigits = 0;
-    if (psz == nullptr || !ReadDigits(psz, nWhole, nDigits)) {
+    if (psz == nullptr || !AfxReadDigits(psz, nWholeRead) ||
+        (*psz == '.' && !AfxReadDigits(++psz, nFractionRead, &nFractionDigits))) {
         return FALSE;
     }
-    if (*psz == '.' && !ReadDigits(++psz, nFraction, nFractionDigits)) {
-        return FALSE;
-    }
+    nWhole = nWholeRead;
+    nFraction = nFractionRead;
     return *psz == '\0';
 }
 
@@ -114,7 +98,7 @@ BOOL AfxParseScale(LPCTSTR lpsz, int* pnScale)
     long long nFraction = 0;
     int nFractionDigits = 0;
     if (!ReadDecimal(lpsz, nWhole, nFraction, nFractionDigits) || nWhole > AFX_SCALE_MAX ||
-        nFractionDigits > kMaxDigits) {
+        nFractionDigits > kMaxFractionDigits) {
         return FALSE;
     }
     long long nPower = 1;

@@ -3,35 +3,17 @@
 #include <cstring>
 
 #include "calendar/AFCYueObj.h"
+#include "platform/core/AfxDigits.h"
 #include "platform/core/AfxPrintable.h"
 
 namespace {
 
-const int kMaxDigits = 9;  // fits an int without overflow
-
-// Reads a run of digits, leading zeros and then at most kMaxDigits more; advances psz
-// past it.
-BOOL ReadNumber(const char*& psz, int& nValue)
-{
-    int nDigits = 0;
-    int nSignificant = 0;
-    nValue = 0;
-    for (; *psz >= '0' && *psz <= '9'; ++psz, ++nDigits) {
-        nSignificant += nValue > 0 || *psz != '0' ? 1 : 0;
-        if (nSignificant > kMaxDigits) {
-            return FALSE;
-        }
-        nValue = nValue * 10 + (*psz - '0');
-    }
-    return nDigits > 0;
-}
-
-BOOL ReadWholeNumber(const char* psz, int& nValue) { return ReadNumber(psz, nValue) && *psz == '\0'; }
+BOOL ReadWholeNumber(const char* psz, int& nValue) { return AfxReadDigits(psz, nValue) && *psz == '\0'; }
 
 // Reads a number followed by cSeparator (or the end of the text for '\0').
 BOOL ReadField(const char*& psz, int& nValue, char cSeparator)
 {
-    if (!ReadNumber(psz, nValue) || *psz != cSeparator) {
+    if (!AfxReadDigits(psz, nValue) || *psz != cSeparator) {
         return FALSE;
     }
     if (cSeparator != '\0') {
