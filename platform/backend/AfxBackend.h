@@ -57,8 +57,9 @@ enum AFX_OSCURSOR_SHAPE {
     AFX_OSCURSOR_COUNT
 };
 
-// Opens the display. On failure returns FALSE and a one-line reason.
-BOOL AfxBackendInit(const char** ppszError);
+// Opens the X11 display (or the dummy driver that SDL_VIDEODRIVER asks for). On failure
+// returns FALSE and a one-line reason; lpszProgram names the program in it.
+BOOL AfxBackendInit(LPCTSTR lpszProgram, const char** ppszError);
 BOOL AfxBackendIsReady();
 void AfxBackendTerm();
 

@@ -8,6 +8,9 @@
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 #include <poll.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -97,13 +100,12 @@ void AfxX11Forget() { g_pDisplay = nullptr; }
 
 BOOL AfxX11IsActive() { return g_pDisplay != nullptr; }
 
-// Asked before the first window exists, when SDL's connection is not reachable yet: a
-// connection of its own, for the resources the desktop gave the server.
-std::string AfxX11GetXftDpi()
+namespace {
+
+std::string g_strXftDpi;
+
+std::string ReadXftDpi(Display* pDisplay)
 {
-    Display* pDisplay = XOpenDisplay(nullptr);
-    if (pDisplay == nullptr)
-        return std::string();
     std::string strDpi;
     const char* pszResources = XResourceManagerString(pDisplay);
     XrmInitialize();
@@ -114,9 +116,75 @@ std::string AfxX11GetXftDpi()
         strDpi = value.addr;
     if (db != nullptr)
         XrmDestroyDatabase(db);
-    XCloseDisplay(pDisplay);
     return strDpi;
 }
+
+// The lines of text as one: blanks at the ends of each dropped, "; " between them.
+std::string OneLine(const std::string& strText)
+{
+    std::string strLine, strPart;
+    for (size_t i = 0; i <= strText.size(); ++i) {
+        const char c = i < strText.size() ? strText[i] : '\n';
+        if (c != '\n' && c != '\r') {
+            strPart += c;
+            continue;
+        }
+        const size_t nFirst = strPart.find_first_not_of(" \t");
+        if (nFirst != std::string::npos) {
+            strPart = strPart.substr(nFirst, strPart.find_last_not_of(" \t") - nFirst + 1);
+            strLine += (strLine.empty() ? "" : "; ") + strPart;
+        }
+        strPart.clear();
+    }
+    return strLine;
+}
+
+// XOpenDisplay, with what the connection code writes to standard error while it runs
+// (where Xlib puts the server's reason for a refusal) caught in strWritten instead.
+Display* OpenCatchingErrors(std::string& strWritten)
+{
+    FILE* pCatch = tmpfile();
+    const int nSaved = pCatch != nullptr ? dup(STDERR_FILENO) : -1;
+    if (nSaved < 0) {
+        if (pCatch != nullptr)
+            fclose(pCatch);
+        return XOpenDisplay(nullptr);
+    }
+    fflush(stderr);
+    dup2(fileno(pCatch), STDERR_FILENO);
+    Display* pDisplay = XOpenDisplay(nullptr);
+    fflush(stderr);
+    dup2(nSaved, STDERR_FILENO);
+    close(nSaved);
+    rewind(pCatch);
+    char szBuffer[512];
+    size_t nRead = 0;
+    while ((nRead = fread(szBuffer, 1, sizeof szBuffer, pCatch)) > 0 && strWritten.size() < 4096)
+        strWritten.append(szBuffer, nRead);
+    fclose(pCatch);
+    return pDisplay;
+}
+
+}  // namespace
+
+BOOL AfxX11ProbeDisplay(std::string& strReason)
+{
+    std::string strWritten;
+    Display* pDisplay = OpenCatchingErrors(strWritten);
+    if (pDisplay == nullptr) {
+        const std::string strServerSaid = OneLine(strWritten);
+        strReason = strServerSaid.empty() ? "no X server answers there" : "the server refused it: " + strServerSaid;
+        return FALSE;
+    }
+    // A connection that worked has nothing to hide.
+    if (!strWritten.empty())
+        fputs(strWritten.c_str(), stderr);
+    g_strXftDpi = ReadXftDpi(pDisplay);
+    XCloseDisplay(pDisplay);
+    return TRUE;
+}
+
+std::string AfxX11GetXftDpi() { return g_strXftDpi; }
 
 BOOL AfxX11WaitForInput(int nTimeoutMs)
 {
@@ -185,6 +253,7 @@ BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow)
 void AfxX11NoteWindow(SDL_Window*) {}
 void AfxX11Forget() {}
 BOOL AfxX11IsActive() { return FALSE; }
+BOOL AfxX11ProbeDisplay(std::string&) { return TRUE; }
 std::string AfxX11GetXftDpi() { return std::string(); }
 BOOL AfxX11HasWindowManager() { return FALSE; }
 BOOL AfxX11WaitForInput(int) { return FALSE; }

@@ -16,7 +16,12 @@ void AfxX11Forget();
 // Whether SDL's windows are on X11.
 BOOL AfxX11IsActive();
 
-// The X resource Xft.dpi of the display that DISPLAY names, empty when it has none.
+// Opens and closes a connection of its own to the display that DISPLAY names, before SDL
+// does: FALSE with the server's own reason for refusing (or why nothing answered) in
+// strReason. What the desktop gave the server is noted on the way (AfxX11GetXftDpi).
+BOOL AfxX11ProbeDisplay(std::string& strReason);
+
+// The X resource Xft.dpi of that display, empty when it has none.
 std::string AfxX11GetXftDpi();
 
 // Waits up to nTimeoutMs (negative: for ever) until the connection has input; FALSE when

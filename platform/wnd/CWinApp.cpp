@@ -48,6 +48,15 @@ CString ScaleVariable()
     return strName.IsEmpty() ? strName : strName + "_SCALE";
 }
 
+// The program's name as it heads a sentence: "Brelvin" for brelvin.
+CString ProgramTitle()
+{
+    std::string strTitle = AfxGetAppName();
+    if (!strTitle.empty())
+        strTitle[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(strTitle[0])));
+    return CString(strTitle.c_str());
+}
+
 void ChooseScreenScale()
 {
     const CString strVariable = ScaleVariable();
@@ -252,7 +261,7 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
             *ppszError = s_strFontError;
         return FALSE;
     }
-    if (!AfxBackendInit(ppszError))
+    if (!AfxBackendInit(ProgramTitle(), ppszError))
         return FALSE;
     ChooseScreenScale();
     SIZE screen = AfxBackendGetScreenSize();
