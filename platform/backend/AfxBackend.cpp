@@ -11,6 +11,7 @@
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
 #include "platform/core/AfxPrintable.h"
+#include "platform/core/WinError.h"
 
 namespace {
 
@@ -187,11 +188,16 @@ AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, in
     int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : AfxDevicePixels(y);
     Uint32 nFlags = SDL_WINDOW_HIDDEN | (style.nKind == AFX_OSWINDOW_TOOLTIP ? kTooltipFlags : 0u);
     AFX_OSWINDOW* pWindow = new (std::nothrow) AFX_OSWINDOW{nullptr, style.nKind};
-    if (pWindow == nullptr)
+    if (pWindow == nullptr) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
+    }
     pWindow->pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, DeviceSize(cx), DeviceSize(cy),
                                      nFlags);
     if (pWindow->pSdl == nullptr) {
+        // SDL says so in its own words when its memory ran out.
+        if (std::strcmp(SDL_GetError(), "Out of memory") == 0)
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         delete pWindow;
         return nullptr;
     }
@@ -256,6 +262,12 @@ void AfxBackendRaise(AFX_OSWINDOW* pWindow)
     SDL_RaiseWindow(pWindow->pSdl);
     // Without a window manager nobody else hands the keyboard to the window.
     if (AfxX11IsActive() && !AfxX11HasWindowManager())
+        SDL_SetWindowInputFocus(pWindow->pSdl);
+}
+
+void AfxBackendFocusOnClick(AFX_OSWINDOW* pWindow)
+{
+    if (AfxX11IsActive() && !AfxX11HasWindowManager() && !AfxX11HasInputFocus(pWindow->pSdl))
         SDL_SetWindowInputFocus(pWindow->pSdl);
 }
 

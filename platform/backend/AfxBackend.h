@@ -97,6 +97,8 @@ BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow);
 void AfxBackendMinimize(AFX_OSWINDOW* pWindow);
 // Brings the window to the front and gives it the keyboard.
 void AfxBackendRaise(AFX_OSWINDOW* pWindow);
+// A click in the window: without a window manager nobody else would give it the keyboard.
+void AfxBackendFocusOnClick(AFX_OSWINDOW* pWindow);
 SIZE AfxBackendGetScreenSize();
 
 // Copies rc (device pixels) of the back buffer, which is as large as the window on the

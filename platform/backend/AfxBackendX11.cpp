@@ -236,6 +236,16 @@ BOOL AfxX11HasWindowManager()
     return bFound;
 }
 
+BOOL AfxX11HasInputFocus(SDL_Window* pSdl)
+{
+    Window window = g_pDisplay != nullptr ? X11WindowOf(pSdl) : None;
+    Window focus = None;
+    int nRevert = 0;
+    if (window != None)
+        XGetInputFocus(g_pDisplay, &focus, &nRevert);
+    return window != None && focus == window;
+}
+
 BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow)
 {
     Window window = g_pDisplay != nullptr ? X11WindowOf(pSdl) : None;
@@ -259,6 +269,7 @@ BOOL AfxX11HasWindowManager() { return FALSE; }
 BOOL AfxX11WaitForInput(int) { return FALSE; }
 void AfxX11Flush() {}
 void AfxX11DescribeWindow(SDL_Window*, const AFX_OSWINDOW_STYLE&) {}
+BOOL AfxX11HasInputFocus(SDL_Window*) { return FALSE; }
 BOOL AfxX11ShowWithoutFocus(SDL_Window*, BOOL) { return FALSE; }
 
 #endif

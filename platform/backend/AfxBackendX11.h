@@ -36,5 +36,8 @@ void AfxX11DescribeWindow(SDL_Window* pSdl, const AFX_OSWINDOW_STYLE& style);
 // Whether a window manager runs on the X11 display (FALSE when not on X11).
 BOOL AfxX11HasWindowManager();
 
+// Whether the X server gives the window the keyboard now (FALSE when not on X11).
+BOOL AfxX11HasInputFocus(SDL_Window* pSdl);
+
 // Maps or unmaps a window that must never take the input focus; FALSE when not on X11.
 BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow);

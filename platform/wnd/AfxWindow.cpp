@@ -113,7 +113,11 @@ BOOL CreateOsWindow(HWND hWnd)
                                        OsStyleOf(hWnd));
     if (hWnd->pOs == nullptr)
         return FALSE;
-    AfxResizeBackBuffer(hWnd);
+    if (!AfxResizeBackBuffer(hWnd, rc.right - rc.left, rc.bottom - rc.top)) {
+        AfxBackendDestroyWindow(hWnd->pOs);
+        hWnd->pOs = nullptr;
+        return FALSE;
+    }
     return TRUE;
 }
 

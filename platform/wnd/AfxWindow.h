@@ -95,7 +95,8 @@ RECT AfxVisibleClientRect(HWND hWnd);  // the part of the client area in the buf
 BOOL AfxIsDrawable(HWND hWnd);         // visible itself and all the way up
 
 // Painting.
-void AfxResizeBackBuffer(HWND hTop);
+// FALSE, the window's buffer as it was, when memory refuses a buffer of cx x cy.
+BOOL AfxResizeBackBuffer(HWND hTop, int cx, int cy);
 AFX_SURFACE AfxBackBufferSurface(HWND hTop);
 // rcBuffer: logical pixels of the top-level window.
 void AfxAddPresentRect(HWND hTop, const RECT& rcBuffer);
@@ -108,6 +109,8 @@ void AfxInvalidateParentArea(HWND hWnd);
 BOOL AfxPumpBackendEvent(int nTimeoutMs);
 void AfxForgetWindowInput(HWND hWnd);
 void AfxSetIconic(HWND hWnd, BOOL bIconic);
+// A box of hTop's has gone: hTop, and the control that had its focus, take the keyboard.
+void AfxGiveKeyboardBack(HWND hTop);
 
 // Calls the window's procedure; a framework exception or a failed allocation that leaves
 // it is reported with a message box and the message ends there (a paint is validated,
