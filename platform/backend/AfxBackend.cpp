@@ -10,6 +10,7 @@
 
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
+#include "platform/core/AfxAlloc.h"
 #include "platform/core/AfxPrintable.h"
 #include "platform/core/WinError.h"
 
@@ -125,7 +126,10 @@ BOOL OpenDisplay(LPCTSTR lpszProgram, CString& strError)
         return FALSE;
     }
     if (InitVideo(bX11) != 0) {
-        strError.Format("no display: cannot open the %s display (%s)", pszDriver, SDL_GetError());
+        if (AfxIsMemoryShort())
+            strError = "out of memory while opening the display";
+        else
+            strError.Format("no display: cannot open the %s display (%s)", pszDriver, SDL_GetError());
         return FALSE;
     }
     return TRUE;

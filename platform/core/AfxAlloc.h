@@ -17,6 +17,10 @@ AFX_ALLOC_HOOK AfxSetAllocHook(AFX_ALLOC_HOOK pfnAllocHook);
 // Asks the hook, if any, about one allocation.
 BOOL AfxAllocAllowed(size_t nSize, BOOL bObject);
 
+// Whether memory is too short for the program to run at all: a library that fails without
+// saying why (fontconfig, SDL) most likely failed for want of memory then.
+BOOL AfxIsMemoryShort();
+
 // A framework record, or null when memory (or the hook) refuses it; the last error then
 // says so, for a caller that can only tell that something failed.
 template <typename T>
