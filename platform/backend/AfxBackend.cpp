@@ -155,14 +155,14 @@ BOOL AfxBackendInit(LPCTSTR lpszProgram, const char** ppszError)
 
 BOOL AfxBackendIsReady() { return g_bReady; }
 
-int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning)
+int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning, CString& strSource)
 {
     const char* pszDriver = g_bReady ? SDL_GetCurrentVideoDriver() : nullptr;
     // Only an X display has X resources.
     const std::string strDpi = pszDriver != nullptr && std::strcmp(pszDriver, "x11") == 0 ? AfxX11GetXftDpi() : "";
     const AFX_SCALE_SOURCES sources = {lpszOwnVariable, lpszOwnVariable != nullptr ? SDL_getenv(lpszOwnVariable) : nullptr,
                                        SDL_getenv("GDK_SCALE"), strDpi.c_str()};
-    return AfxChooseScale(sources, strWarning);
+    return AfxChooseScale(sources, strWarning, &strSource);
 }
 
 void AfxBackendTerm()
@@ -273,6 +273,17 @@ void AfxBackendFocusOnClick(AFX_OSWINDOW* pWindow)
 {
     if (AfxX11IsActive() && !AfxX11HasWindowManager() && !AfxX11HasInputFocus(pWindow->pSdl))
         SDL_SetWindowInputFocus(pWindow->pSdl);
+}
+
+void AfxBackendGetWorkArea(RECT* prcWork, RECT* prcFrame)
+{
+    if (AfxX11GetWorkArea(prcWork, prcFrame))
+        return;
+    *prcWork = RECT{0, 0, 1024, 768};
+    *prcFrame = RECT{0, 0, 0, 0};
+    SDL_DisplayMode mode;
+    if (g_bReady && SDL_GetCurrentDisplayMode(0, &mode) == 0)
+        *prcWork = RECT{0, 0, mode.w, mode.h};
 }
 
 SIZE AfxBackendGetScreenSize()

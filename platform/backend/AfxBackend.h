@@ -67,7 +67,8 @@ void AfxBackendTerm();
 // lpszOwnVariable (the program's own), GDK_SCALE, or the X resource Xft.dpi, in that order
 // (AfxChooseScale). strWarning gets the one-line reason for passing over a value of the
 // program's own variable that is not a factor.
-int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning);
+// strSource gets what decided it.
+int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning, CString& strSource);
 
 // What a top-level window is, for the window manager.
 enum AFX_OSWINDOW_KIND {
@@ -100,6 +101,10 @@ void AfxBackendRaise(AFX_OSWINDOW* pWindow);
 // A click in the window: without a window manager nobody else would give it the keyboard.
 void AfxBackendFocusOnClick(AFX_OSWINDOW* pWindow);
 SIZE AfxBackendGetScreenSize();
+// What panels leave of the screen (all of it without a window manager), and the window
+// manager's frame around a window: its left, top, right and bottom thickness, empty without
+// one. Device pixels, unlike the rest: the factor is chosen to fit them.
+void AfxBackendGetWorkArea(RECT* prcWork, RECT* prcFrame);
 
 // Copies rc (device pixels) of the back buffer, which is as large as the window on the
 // screen, to the screen.

@@ -24,6 +24,10 @@ BOOL AfxX11ProbeDisplay(std::string& strReason);
 // The X resource Xft.dpi of that display, empty when it has none.
 std::string AfxX11GetXftDpi();
 
+// The screen's work area and the window manager's frame around a window (left, top,
+// right, bottom thickness), device pixels; FALSE when not on X11.
+BOOL AfxX11GetWorkArea(RECT* prcWork, RECT* prcFrame);
+
 // Waits up to nTimeoutMs (negative: for ever) until the connection has input; FALSE when
 // there is no X11 connection to wait on.
 BOOL AfxX11WaitForInput(int nTimeoutMs);

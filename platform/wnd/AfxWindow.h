@@ -87,6 +87,17 @@ CWnd* AfxUnhookWindowCreate();
 // An owned top-level window without a caption (a tooltip): no frame, never activated.
 BOOL AfxIsPopupWindow(HWND hWnd);
 
+// The screen: its factor, chosen when the display opens and lowered when the first window
+// would not fit at it (said on standard error); where top-level windows may go.
+void AfxChooseScreenScale();
+void AfxFitScaleToWorkArea(int cx, int cy);
+// The part of the screen a top-level window's client area may take: the work area less the
+// window manager's frame, logical pixels.
+RECT AfxGetWorkArea();
+// Moves a top-level window's client area (screen coordinates) into the work area; a window
+// larger than it keeps its left and top edges inside.
+void AfxKeepInWorkArea(RECT& rcWindow);
+
 // Geometry helpers, all in logical pixels.
 int AfxBorderWidth(HWND hWnd);
 POINT AfxClientOrigin(HWND hWnd);      // client (0, 0) in the top-level window's buffer
