@@ -1,6 +1,13 @@
 // Lines, rectangles, fills, clipping, origins and block copies on the drawing surface.
 #include "tests/gdi/SurfaceFixture.h"
 
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/gdi/AfxDevice.h"
+#include "platform/gdi/AfxIcon.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CFont.h"
@@ -60,6 +67,44 @@ TEST_F(SurfaceDrawing, LinesInEveryDirectionStopBeforeTheirEnd)
     m_dc.MoveTo(5, 5);
     m_dc.LineTo(5, 5);
     EXPECT_TRUE(ChangedBox().IsRectEmpty());
+}
+
+// The pixels drawn on a fresh surface of the given factor, the fixture's size in logical pixels.
+std::vector<uint32_t> DrawnAt(int nScale, const std::function<void(CDC&)>& draw)
+{
+    const int cx = AfxScaleToDevice(nScale, 100);
+    std::vector<uint32_t> pixels(static_cast<size_t>(cx) * cx, 0x123456);
+    CDC dc;
+    dc.Attach(AfxCreateSurfaceDC(AFX_SURFACE{pixels.data(), cx, cx, cx}, POINT{0, 0}, RECT{0, 0, 100, 100}, nScale));
+    draw(dc);
+    AfxDeleteSurfaceDC(dc.Detach());
+    return pixels;
+}
+
+// At 2 a one-pixel pen is two surface pixels wide: a line covers exactly the blocks of the
+// logical pixels it covers at 1, not a pixel beside them.
+TEST_F(SurfaceDrawing, AtTwoLinesAndOutlinesCoverTheBlocksOfTheirPixels)
+{
+    const std::vector<std::function<void(CDC&)>> figures = {
+        [](CDC& dc) { dc.MoveTo(3, 10); dc.LineTo(40, 10); },
+        [](CDC& dc) { dc.MoveTo(12, 30); dc.LineTo(12, 2); },
+        [](CDC& dc) { dc.MoveTo(5, 5); dc.LineTo(25, 19); },
+        [](CDC& dc) { dc.Rectangle(2, 3, 20, 15); },
+    };
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const std::vector<uint32_t> one = DrawnAt(AFX_SCALE_ONE, figures[i]);
+        const std::vector<uint32_t> two = DrawnAt(2 * AFX_SCALE_ONE, figures[i]);
+        const std::vector<uint32_t> blocks = DrawnAt(2 * AFX_SCALE_ONE, [&](CDC& dc) {
+            for (int y = 0; y < 100; ++y) {
+                for (int x = 0; x < 100; ++x) {
+                    if (one[static_cast<size_t>(y) * 100 + x] != 0x123456) {
+                        dc.SetPixel(x, y, AfxColorFromPixel(one[static_cast<size_t>(y) * 100 + x]));
+                    }
+                }
+            }
+        });
+        EXPECT_TRUE(two == blocks) << "figure " << i;
+    }
 }
 
 TEST_F(SurfaceDrawing, PenStylesAndColours)
@@ -343,17 +388,72 @@ TEST_F(SurfaceDrawing, FromHandleGivesTheAttachedObjectOrOneLastingWrapper)
     DeleteDC(hDC);
 }
 
-TEST_F(SurfaceDrawing, PrinterMarkTravelsWithTheSurface)
+// A printer page that only records what it is given.
+class RecordingDevice : public AfxDevice {
+public:
+    void Fill(const RECT& rcClip, const RECT& rc, COLORREF cr) override
+    {
+        RECT rcDrawn;
+        if (::IntersectRect(&rcDrawn, &rc, &rcClip)) {
+            m_fills.emplace_back(rcDrawn, cr);
+        }
+    }
+    void DrawGlyphs(const RECT&, const AFX_GLYPH_RUN& run) override
+    {
+        m_strText.append(reinterpret_cast<const char*>(run.pChars), static_cast<size_t>(run.nCount));
+        m_ptFirstPen = run.pPens[0];
+    }
+
+    std::vector<std::pair<CRect, COLORREF>> m_fills;
+    std::string m_strText;
+    POINT m_ptFirstPen = {0, 0};
+};
+
+// Everything reaches the page in the picture's own pixels, through the window origin and
+// the clip; what needs pixels draws nothing and breaks nothing.
+TEST_F(SurfaceDrawing, PrinterSurfaceGivesFillsAndTextToItsPageAndHasNoPixels)
 {
-    HDC hDC = CreateCompatibleDC(nullptr);
+    RecordingDevice page;
     CDC printer;
-    printer.Attach(hDC);
-    printer.SetPrinting(TRUE);
+    ASSERT_TRUE(printer.Attach(AfxCreatePrinterDC(&page, 300, 200)));
     EXPECT_TRUE(printer.IsPrinting());
+    CRect rcClip;
+    printer.GetClipBox(&rcClip);
+    EXPECT_EQ(rcClip, CRect(0, 0, 300, 200));
+
+    printer.SetWindowOrg(10, 20);
+    printer.FillSolidRect(CRect(10, 20, 30, 25), kWhite);
+    printer.FillSolidRect(CRect(-50, -50, 400, 21), kBlack);
+    printer.MoveTo(20, 40);
+    printer.LineTo(20, 43);
+    const std::vector<std::pair<CRect, COLORREF>> fills = {
+        {CRect(0, 0, 20, 5), kWhite}, {CRect(0, 0, 300, 1), kBlack}, {CRect(10, 20, 11, 23), kBlack}};
+    EXPECT_EQ(page.m_fills, fills);
+
+    CFont font;
+    LOGFONT lf;
+    GetObject(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    font.CreateFontIndirect(&lf);
+    CFont* pOld = printer.SelectObject(&font);
+    printer.SetBkMode(TRANSPARENT);
+    printer.TextOut(60, 70, "March 15");
+    EXPECT_EQ(page.m_strText, "March 15");
+    TEXTMETRIC tm;
+    printer.GetTextMetrics(&tm);
+    EXPECT_EQ(CPoint(page.m_ptFirstPen), CPoint(50, 50 + tm.tmAscent));
+    printer.SelectObject(pOld);
+
+    const size_t nFills = page.m_fills.size();
+    EXPECT_EQ(printer.GetPixel(15, 25), CLR_INVALID);
+    EXPECT_TRUE(printer.BitBlt(10, 20, 40, 40, &m_dc, 0, 0, SRCCOPY));
+    printer.DrawFocusRect(CRect(10, 20, 50, 50));
+    EXPECT_TRUE(printer.DrawIcon(10, 20, LoadIcon(nullptr, IDI_APPLICATION)));
+    EXPECT_EQ(page.m_fills.size(), nFills);
+    // The mark is the surface's: another object attached to it prints too.
     CDC other;
-    printer.Detach();
-    other.Attach(hDC);
+    other.Attach(printer.Detach());
     EXPECT_TRUE(other.IsPrinting());
+    AfxDeleteSurfaceDC(other.Detach());
 }
 
 }  // namespace
