@@ -100,6 +100,8 @@ void MouseEvent(HWND hTop, const AFX_INPUT_EVENT& e)
     if (e.nType == AFX_EVENT_BUTTONDOWN) {
         g_hLastDown = hTarget;
         g_hActive = hTop;
+        if (!AfxIsPopupWindow(hTop))
+            AfxBackendFocusOnClick(hTop->pOs);
     }
     POINT ptClient = ptScreen;
     ScreenToClient(hTarget, &ptClient);
@@ -261,6 +263,13 @@ HWND SetFocus(HWND hWnd)
 }
 
 HWND GetFocus() { return g_hFocus; }
+
+void AfxGiveKeyboardBack(HWND hTop)
+{
+    SetFocus(IsWindow(hTop->hLastFocus) && IsChild(hTop, hTop->hLastFocus) ? hTop->hLastFocus : hTop);
+    if (hTop->bShown && IsWindowEnabled(hTop))
+        AfxBackendRaise(hTop->pOs);
+}
 
 HWND GetActiveWindow() { return g_hActive; }
 
