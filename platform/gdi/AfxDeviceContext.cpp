@@ -89,13 +89,6 @@ AFX_RASTER AfxDcRaster(HDC hDC)
     return AFX_RASTER{s.pBits, s.nPitch, s.pBits != nullptr ? hDC->rcClip : RECT{0, 0, 0, 0}};
 }
 
-AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit)
-{
-    AFX_RASTER r = AfxDcRaster(hDC);
-    ::IntersectRect(&r.rcClip, &r.rcClip, &rcLimit);
-    return r;
-}
-
 HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip, int nScale)
 {
     HDC hDC = NewDC();

@@ -61,5 +61,3 @@ inline void AfxDcFill(HDC hDC, const RECT& rc, COLORREF cr)
 void AfxDcFrame(HDC hDC, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight, int nDevice = 0);
 // The pixels that drawing on the surface may touch; none on a printer surface.
 AFX_RASTER AfxDcRaster(HDC hDC);
-// Same, further limited to rcLimit (surface pixels).
-AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit);
