@@ -69,8 +69,8 @@ const char* ChooseVideoDriver(LPCTSTR lpszProgram, CString& strError)
     if (pszAsked != nullptr && *pszAsked != 0 && std::strcmp(pszAsked, "x11") != 0) {
         if (std::strcmp(pszAsked, "dummy") == 0)
             return "dummy";
-        strError.Format("%s needs an X11 display; SDL_VIDEODRIVER=%s asks for another video driver: unset it", lpszProgram,
-                        static_cast<LPCTSTR>(AfxPrintable(pszAsked)));
+        strError.Format("%s needs an X11 display; SDL_VIDEODRIVER=%s asks for another video driver: unset it",
+                        lpszProgram, static_cast<LPCTSTR>(AfxPrintable(pszAsked)));
         return nullptr;
     }
     if (IsSet("DISPLAY"))

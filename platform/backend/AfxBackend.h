@@ -130,6 +130,12 @@ void AfxBackendCaptureMouse(BOOL bCapture);
 // is let go, so that the desktop stays usable, and what is drawn so far reaches the screen.
 void AfxBackendBeginExternalWait();
 
+// Waits nMs for something outside the program (a program it started). Input stays queued
+// for later; a window the screen lost pixels of is handed to the expose handler at once,
+// so that it shows again.
+void AfxBackendWaitOutside(int nMs);
+void AfxBackendSetExposeHandler(void (*pfnExposed)(AFX_OSWINDOW* pWindow));
+
 // Milliseconds since the backend started.
 DWORD AfxBackendGetTicks();
 

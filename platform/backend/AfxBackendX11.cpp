@@ -1,9 +1,12 @@
 #include "platform/backend/AfxBackendX11.h"
 
+#include "platform/backend/AfxDesktopBeep.h"
+
 #ifdef AFX_BACKEND_X11
 
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
@@ -330,6 +333,40 @@ BOOL AfxX11HasInputFocus(SDL_Window* pSdl)
     return window != None && focus == window;
 }
 
+BOOL AfxX11Bell()
+{
+    if (g_pDisplay == nullptr)
+        return FALSE;
+    XkbBell(g_pDisplay, None, 0, None);
+    XFlush(g_pDisplay);
+    return TRUE;
+}
+
+// The settings manager owns the screen's XSETTINGS selection and keeps its settings in a
+// property of its window.
+BOOL AfxX11EventSoundsEnabled()
+{
+    if (g_pDisplay == nullptr)
+        return TRUE;
+    const std::string strSelection = "_XSETTINGS_S" + std::to_string(DefaultScreen(g_pDisplay));
+    const Window manager = XGetSelectionOwner(g_pDisplay, AtomOf(strSelection.c_str()));
+    if (manager == None)
+        return TRUE;
+    const Atom settings = AtomOf("_XSETTINGS_SETTINGS");
+    Atom actual = None;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    int nEnabled = 1;
+    if (XGetWindowProperty(g_pDisplay, manager, settings, 0, 65536, False, settings, &actual, &nFormat, &nItems,
+                           &nAfter, &pData) == Success &&
+        nFormat == 8 && pData != nullptr)
+        AfxFindXSetting(pData, nItems, "Net/EnableEventSounds", &nEnabled);
+    if (pData != nullptr)
+        XFree(pData);
+    return nEnabled != 0;
+}
+
 BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow)
 {
     Window window = g_pDisplay != nullptr ? X11WindowOf(pSdl) : None;
@@ -356,5 +393,7 @@ void AfxX11Flush() {}
 void AfxX11DescribeWindow(SDL_Window*, const AFX_OSWINDOW_STYLE&) {}
 BOOL AfxX11HasInputFocus(SDL_Window*) { return FALSE; }
 BOOL AfxX11ShowWithoutFocus(SDL_Window*, BOOL) { return FALSE; }
+BOOL AfxX11Bell() { return FALSE; }
+BOOL AfxX11EventSoundsEnabled() { return TRUE; }
 
 #endif

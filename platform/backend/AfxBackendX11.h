@@ -43,5 +43,11 @@ BOOL AfxX11HasWindowManager();
 // Whether the X server gives the window the keyboard now (FALSE when not on X11).
 BOOL AfxX11HasInputFocus(SDL_Window* pSdl);
 
+// Rings the X bell (XkbBell): a desktop set to a visual bell shows it. FALSE when not on X11.
+BOOL AfxX11Bell();
+// Whether the desktop's settings manager leaves event sounds on (Net/EnableEventSounds):
+// TRUE where nothing says otherwise.
+BOOL AfxX11EventSoundsEnabled();
+
 // Maps or unmaps a window that must never take the input focus; FALSE when not on X11.
 BOOL AfxX11ShowWithoutFocus(SDL_Window* pSdl, BOOL bShow);

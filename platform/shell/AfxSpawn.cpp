@@ -1,5 +1,7 @@
 #include "platform/shell/AfxSpawn.h"
 
+#include "platform/backend/AfxBackend.h"
+
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -122,7 +124,7 @@ int AfxWaitForChild(pid_t pid, int nTimeoutMs, int& nStatus)
         if (std::chrono::steady_clock::now() >= end) {
             return 0;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        AfxBackendWaitOutside(5);
     }
 }
 

@@ -195,6 +195,17 @@ BOOL AfxPumpBackendEvent(int nTimeoutMs)
     return TRUE;
 }
 
+void AfxPresentExposed(AFX_OSWINDOW* pOs)
+{
+    HWND hTop = AfxWindowFromOs(pOs);
+    if (hTop == nullptr)
+        return;
+    RECT rcAll;
+    GetClientRect(hTop, &rcAll);
+    AfxAddPresentRect(hTop, rcAll);
+    AfxPresentAll();
+}
+
 void AfxForgetWindowInput(HWND hWnd)
 {
     if (IsSelfOrChild(hWnd, g_hCapture))

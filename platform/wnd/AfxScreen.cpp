@@ -75,8 +75,10 @@ RECT AfxGetWorkArea()
     RECT rcWork, rcFrame;
     AfxBackendGetWorkArea(&rcWork, &rcFrame);
     const int nScale = AfxGetScreenScale();
-    return RECT{AfxScaleToLogicalCeil(nScale, rcWork.left + rcFrame.left), AfxScaleToLogicalCeil(nScale, rcWork.top + rcFrame.top),
-                AfxScaleToLogical(nScale, rcWork.right - rcFrame.right), AfxScaleToLogical(nScale, rcWork.bottom - rcFrame.bottom)};
+    return RECT{AfxScaleToLogicalCeil(nScale, rcWork.left + rcFrame.left),
+                AfxScaleToLogicalCeil(nScale, rcWork.top + rcFrame.top),
+                AfxScaleToLogical(nScale, rcWork.right - rcFrame.right),
+                AfxScaleToLogical(nScale, rcWork.bottom - rcFrame.bottom)};
 }
 
 void AfxKeepInWorkArea(RECT& rcWindow)

@@ -118,6 +118,9 @@ void AfxInvalidateParentArea(HWND hWnd);
 
 // Input.
 BOOL AfxPumpBackendEvent(int nTimeoutMs);
+// While the program waits outside, a window the screen lost pixels of shows its back
+// buffer again, as far as it is painted.
+void AfxPresentExposed(AFX_OSWINDOW* pOs);
 void AfxForgetWindowInput(HWND hWnd);
 void AfxSetIconic(HWND hWnd, BOOL bIconic);
 // A box of hTop's has gone: hTop, and the control that had its focus, take the keyboard.

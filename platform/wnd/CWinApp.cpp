@@ -242,6 +242,7 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
     if (!AfxBackendInit(ProgramTitle(), ppszError))
         return FALSE;
     AfxChooseScreenScale();
+    AfxBackendSetExposeHandler(AfxPresentExposed);
     AfxSetWaitCursorProc(ShowWaitCursor);
     return TRUE;
 }
