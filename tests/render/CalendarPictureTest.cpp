@@ -206,7 +206,8 @@ TEST(CalendarPicture, AtFractionalFactorsTheWeekdayLineIsEquallyThickInEveryPane
             for (int y = AfxScaleToDevice(nScale, yLine - 2); y < AfxScaleToDevice(nScale, yLine + 2); ++y) {
                 nThick += At(pic, x, y) == RGB(0, 0, 0) ? 1 : 0;
             }
-            EXPECT_EQ(nThick, AfxScaleToDevice(nScale, 1)) << "factor " << nScale / 4.0 << ", month " << pMonth->m_nMonth;
+            EXPECT_EQ(nThick, AfxScaleToDevice(nScale, 1))
+                << "factor " << nScale / 4.0 << ", month " << pMonth->m_nMonth;
             ++nPanels;
         }
         EXPECT_EQ(nPanels, 12);

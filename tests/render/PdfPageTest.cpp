@@ -59,7 +59,8 @@ struct PDF_WORD {
 std::vector<PDF_WORD> WordsOf(const std::string& strPdf, const PLACE& place)
 {
     const std::string strHtml = RunCommand("pdftotext -bbox '" + strPdf + "' -");
-    const std::regex word("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    const std::regex word("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                          "yMax=\"([0-9.]+)\">([^<]*)</word>");
     std::vector<PDF_WORD> words;
     for (std::sregex_iterator it(strHtml.begin(), strHtml.end(), word), end; it != end; ++it) {
         auto x = [&](int i) { return (std::stod((*it)[i]) - place.x) / place.dFactor; };
@@ -126,7 +127,8 @@ TEST_F(PdfPage, RasterisedItIsThePngsPictureInTheSamePlaces)
     const PICTURE png = ReadPng(Render(options, "year.png"));
     const PLACE place = PlaceOn(kA4Width, kA4Height, 628, 499);
     char szCommand[512];
-    std::snprintf(szCommand, sizeof(szCommand), "pdftoppm -png -singlefile -r %.6f -x %ld -y %ld -W 628 -H 499 '%s' '%s'",
+    std::snprintf(szCommand, sizeof(szCommand),
+                  "pdftoppm -png -singlefile -r %.6f -x %ld -y %ld -W 628 -H 499 '%s' '%s'",
                   72 / place.dFactor, std::lround(place.x / place.dFactor), std::lround(place.y / place.dFactor),
                   strPdf.c_str(), m_folder.Path("page").c_str());
     RunCommand(szCommand);
@@ -232,7 +234,8 @@ TEST_F(PdfPage, EverySheetLandscapeWithTheCalendarCentredInsideItsMargins)
         while (rcHeader.top < sheet.cy && sheet.At(xProbe, rcHeader.top) != crHeader) {
             ++rcHeader.top;
         }
-        for (rcHeader.bottom = rcHeader.top; rcHeader.bottom < sheet.cy && sheet.At(xProbe, rcHeader.bottom) == crHeader;) {
+        rcHeader.bottom = rcHeader.top;
+        while (rcHeader.bottom < sheet.cy && sheet.At(xProbe, rcHeader.bottom) == crHeader) {
             ++rcHeader.bottom;
         }
         ASSERT_LT(rcHeader.top, sheet.cy);
