@@ -2,12 +2,8 @@
 #include "tests/gdi/SurfaceFixture.h"
 
 #include <functional>
-#include <string>
-#include <utility>
 #include <vector>
 
-#include "platform/gdi/AfxDevice.h"
-#include "platform/gdi/AfxIcon.h"
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CFont.h"
@@ -386,74 +382,6 @@ TEST_F(SurfaceDrawing, FromHandleGivesTheAttachedObjectOrOneLastingWrapper)
     EXPECT_EQ(pWrapper->GetSafeHdc(), hDC);
     EXPECT_EQ(CDC::FromHandle(nullptr), nullptr);
     DeleteDC(hDC);
-}
-
-// A printer page that only records what it is given.
-class RecordingDevice : public AfxDevice {
-public:
-    void Fill(const RECT& rcClip, const RECT& rc, COLORREF cr) override
-    {
-        RECT rcDrawn;
-        if (::IntersectRect(&rcDrawn, &rc, &rcClip)) {
-            m_fills.emplace_back(rcDrawn, cr);
-        }
-    }
-    void DrawGlyphs(const RECT&, const AFX_GLYPH_RUN& run) override
-    {
-        m_strText.append(reinterpret_cast<const char*>(run.pChars), static_cast<size_t>(run.nCount));
-        m_ptFirstPen = run.pPens[0];
-    }
-
-    std::vector<std::pair<CRect, COLORREF>> m_fills;
-    std::string m_strText;
-    POINT m_ptFirstPen = {0, 0};
-};
-
-// Everything reaches the page in the picture's own pixels, through the window origin and
-// the clip; what needs pixels draws nothing and breaks nothing.
-TEST_F(SurfaceDrawing, PrinterSurfaceGivesFillsAndTextToItsPageAndHasNoPixels)
-{
-    RecordingDevice page;
-    CDC printer;
-    ASSERT_TRUE(printer.Attach(AfxCreatePrinterDC(&page, 300, 200)));
-    EXPECT_TRUE(printer.IsPrinting());
-    CRect rcClip;
-    printer.GetClipBox(&rcClip);
-    EXPECT_EQ(rcClip, CRect(0, 0, 300, 200));
-
-    printer.SetWindowOrg(10, 20);
-    printer.FillSolidRect(CRect(10, 20, 30, 25), kWhite);
-    printer.FillSolidRect(CRect(-50, -50, 400, 21), kBlack);
-    printer.MoveTo(20, 40);
-    printer.LineTo(20, 43);
-    const std::vector<std::pair<CRect, COLORREF>> fills = {
-        {CRect(0, 0, 20, 5), kWhite}, {CRect(0, 0, 300, 1), kBlack}, {CRect(10, 20, 11, 23), kBlack}};
-    EXPECT_EQ(page.m_fills, fills);
-
-    CFont font;
-    LOGFONT lf;
-    GetObject(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    font.CreateFontIndirect(&lf);
-    CFont* pOld = printer.SelectObject(&font);
-    printer.SetBkMode(TRANSPARENT);
-    printer.TextOut(60, 70, "March 15");
-    EXPECT_EQ(page.m_strText, "March 15");
-    TEXTMETRIC tm;
-    printer.GetTextMetrics(&tm);
-    EXPECT_EQ(CPoint(page.m_ptFirstPen), CPoint(50, 50 + tm.tmAscent));
-    printer.SelectObject(pOld);
-
-    const size_t nFills = page.m_fills.size();
-    EXPECT_EQ(printer.GetPixel(15, 25), CLR_INVALID);
-    EXPECT_TRUE(printer.BitBlt(10, 20, 40, 40, &m_dc, 0, 0, SRCCOPY));
-    printer.DrawFocusRect(CRect(10, 20, 50, 50));
-    EXPECT_TRUE(printer.DrawIcon(10, 20, LoadIcon(nullptr, IDI_APPLICATION)));
-    EXPECT_EQ(page.m_fills.size(), nFills);
-    // The mark is the surface's: another object attached to it prints too.
-    CDC other;
-    other.Attach(printer.Detach());
-    EXPECT_TRUE(other.IsPrinting());
-    AfxDeleteSurfaceDC(other.Detach());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // brelvin-render's PDF, looked at with poppler's tools: rasterised, it is the PNG's picture
-// in the same places; its text is where the cells are; fonts embedded, no image; the sheet
-// and its margins.
+// in the same places; its text is where the cells are; fonts embedded, no image; its sheet.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -203,6 +202,12 @@ TEST_F(PdfPage, TextIsInItsCellsFontsAreEmbeddedAndThereIsNoImage)
     EXPECT_NE(strInfo.find("\nPages:           1\n"), std::string::npos) << strInfo;
     EXPECT_NE(strInfo.find("Title:           Brelvin 2027\n"), std::string::npos) << strInfo;
     EXPECT_NE(strInfo.find("\nCreator:         brelvin-render " BRELVIN_PROJECT_VERSION "\n"), std::string::npos);
+    EXPECT_NE(strInfo.find("\nPage size:       841.89 x 595.276 pts (A4)\n"), std::string::npos) << strInfo;
+    // The other sheets, landscape too.
+    const std::string strLetter = RunCommand("pdfinfo '" + Render({"--paper", "letter"}, "letter.pdf") + "'");
+    EXPECT_NE(strLetter.find("\nPage size:       792 x 612 pts (letter)\n"), std::string::npos) << strLetter;
+    const std::string strA3 = RunCommand("pdfinfo '" + Render({"--paper", "A3"}, "a3.pdf") + "'");
+    EXPECT_NE(strA3.find("\nPage size:       1190.55 x 841.89 pts (A3)\n"), std::string::npos) << strA3;
 }
 
 // Each sheet lies on its long side; the calendar fills it up to the margin on the side
