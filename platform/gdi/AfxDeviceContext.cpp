@@ -26,7 +26,7 @@ HDC NewDC()
 // Makes a bitmap the whole target of a memory surface.
 void Retarget(HDC hDC, HBITMAP hBitmap)
 {
-    AfxGetBitmapSurface(hBitmap, &hDC->surface);
+    AfxGetBitmapSurface(hBitmap, &hDC->raster.m_surface);
     hDC->ptOrigin = POINT{0, 0};
     hDC->rcClip = RECT{0, 0, hBitmap->cx, hBitmap->cy};
 }
@@ -85,14 +85,8 @@ int AfxPenDeviceWidth(HDC hDC, int nWidth)
 
 AFX_RASTER AfxDcRaster(HDC hDC)
 {
-    return AFX_RASTER{hDC->surface.pBits, hDC->surface.nPitch, hDC->rcClip};
-}
-
-AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit)
-{
-    AFX_RASTER r = AfxDcRaster(hDC);
-    ::IntersectRect(&r.rcClip, &r.rcClip, &rcLimit);
-    return r;
+    const AFX_SURFACE& s = hDC->raster.m_surface;
+    return AFX_RASTER{s.pBits, s.nPitch, s.pBits != nullptr ? hDC->rcClip : RECT{0, 0, 0, 0}};
 }
 
 HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& rcClip, int nScale)
@@ -101,12 +95,25 @@ HDC AfxCreateSurfaceDC(const AFX_SURFACE& surface, POINT ptOrigin, const RECT& r
     if (hDC == nullptr) {
         return nullptr;
     }
-    hDC->surface = surface;
+    hDC->raster.m_surface = surface;
     hDC->nScale = nScale;
     hDC->ptOrigin = ptOrigin;
     const RECT rcBounds = {0, 0, surface.pBits != nullptr ? surface.cx : 0, surface.pBits != nullptr ? surface.cy : 0};
     const RECT rcDevice = AfxScaleToDevice(nScale, rcClip);
     ::IntersectRect(&hDC->rcClip, &rcDevice, &rcBounds);
+    return hDC;
+}
+
+HDC AfxCreatePrinterDC(AfxDevice* pDevice, int cx, int cy)
+{
+    HDC hDC = NewDC();
+    if (hDC == nullptr) {
+        return nullptr;
+    }
+    hDC->pDevice = pDevice;
+    hDC->bPrinting = TRUE;
+    hDC->raster.m_surface = AFX_SURFACE{nullptr, cx, cy, 0};
+    hDC->rcClip = RECT{0, 0, cx, cy};
     return hDC;
 }
 
@@ -236,9 +243,22 @@ int FillRect(HDC hDC, const RECT* lprc, HBRUSH hbr)
         hbr = GetSysColorBrush(static_cast<int>(nValue) - 1);
     }
     if (hbr != nullptr && hbr->lb.lbStyle == BS_SOLID) {
-        AfxRasterFill(AfxDcRaster(hDC), AfxDcToSurface(hDC, *lprc), AfxPixelFromColor(hbr->lb.lbColor));
+        AfxDcFill(hDC, AfxDcToSurface(hDC, *lprc), hbr->lb.lbColor);
     }
     return 1;
+}
+
+void AfxDcFrame(HDC hDC, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight, int nDevice)
+{
+    const RECT r = AfxDcToSurface(hDC, rc);
+    const int w = nDevice > 0 ? nDevice : AfxPenDeviceWidth(hDC, 1);
+    if (r.right <= r.left || r.bottom <= r.top) {
+        return;
+    }
+    AfxDcFill(hDC, RECT{r.left, r.top, r.right - w, r.top + w}, crTopLeft);
+    AfxDcFill(hDC, RECT{r.left, r.top, r.left + w, r.bottom - w}, crTopLeft);
+    AfxDcFill(hDC, RECT{r.right - w, r.top, r.right, r.bottom}, crBottomRight);
+    AfxDcFill(hDC, RECT{r.left, r.bottom - w, r.right, r.bottom}, crBottomRight);
 }
 
 int GetDeviceCaps(HDC hDC, int nIndex)
@@ -252,9 +272,9 @@ int GetDeviceCaps(HDC hDC, int nIndex)
     case PLANES:
         return 1;
     case HORZRES:
-        return hDC != nullptr ? AfxScaleToLogical(hDC->nScale, hDC->surface.cx) : 0;
+        return hDC != nullptr ? AfxScaleToLogical(hDC->nScale, hDC->raster.m_surface.cx) : 0;
     case VERTRES:
-        return hDC != nullptr ? AfxScaleToLogical(hDC->nScale, hDC->surface.cy) : 0;
+        return hDC != nullptr ? AfxScaleToLogical(hDC->nScale, hDC->raster.m_surface.cy) : 0;
     default:
         return 0;
     }

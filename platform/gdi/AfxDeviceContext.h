@@ -4,6 +4,7 @@
 #include "platform/core/AfxScale.h"
 #include "platform/gdi/AfxGdi.h"
 #include "platform/gdi/AfxRaster.h"
+#include "platform/gdi/AfxRasterDevice.h"
 #include "platform/gdi/AfxSurface.h"
 
 class CDC;
@@ -11,7 +12,8 @@ class CDC;
 // Logical points map to surface pixels as surface = factor x (logical - window origin +
 // viewport origin + ptOrigin), each coordinate rounded on its own (AfxScaleToDevice).
 struct HDC__ {
-    AFX_SURFACE surface = {nullptr, 0, 0, 0};
+    AfxRasterDevice raster;       // the pixels, where there are any
+    AfxDevice* pDevice = &raster; // what the drawing goes to: the raster or a printer page
     int nScale = AFX_SCALE_ONE;   // device pixels per logical pixel, in quarters
     POINT ptOrigin = {0, 0};      // logical position of device point (0, 0) on the surface
     RECT rcClip = {0, 0, 0, 0};   // surface pixels that may change, within the surface
@@ -47,7 +49,15 @@ RECT AfxSurfaceToDc(HDC hDC, const RECT& rc);
 // A pen nWidth logical pixels wide on the surface: the factor times it, rounded, at
 // least one pixel.
 int AfxPenDeviceWidth(HDC hDC, int nWidth);
-// What drawing on the surface may touch.
+// Fills surface pixels rc (clipped) on the context's device.
+inline void AfxDcFill(HDC hDC, const RECT& rc, COLORREF cr)
+{
+    hDC->pDevice->Fill(hDC->rcClip, rc, cr);
+}
+// A frame inside logical rectangle rc, nDevice surface pixels wide on every side (0: as wide
+// as a one-pixel pen): its outer edges where rc's are, so that it meets the fills around it,
+// and its sides of one width wherever it lies. crTopLeft along the top and left,
+// crBottomRight along the right and bottom, which run the whole length.
+void AfxDcFrame(HDC hDC, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight, int nDevice = 0);
+// The pixels that drawing on the surface may touch; none on a printer surface.
 AFX_RASTER AfxDcRaster(HDC hDC);
-// Same, further limited to rcLimit (surface pixels).
-AFX_RASTER AfxDcRaster(HDC hDC, const RECT& rcLimit);

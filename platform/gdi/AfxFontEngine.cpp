@@ -24,11 +24,6 @@ const uint16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026
                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-FT_ULong CodePointOf(unsigned char ch)
-{
-    return ch >= 0x80 && ch < 0xA0 ? kCp1252High[ch - 0x80] : ch;
-}
-
 std::string Lower(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -103,6 +98,11 @@ void SetGlyphSize(FT_Face pFace, int nEm, int nScale)
 
 }  // namespace
 
+unsigned long AfxCodePointOf(unsigned char ch)
+{
+    return ch >= 0x80 && ch < 0xA0 ? kCp1252High[ch - 0x80] : ch;
+}
+
 AfxFontFace::AfxFontFace(FT_FaceRec_* pFace, const std::string& strFile, int nEm, int nScale, BOOL bEmbolden,
                          BOOL bOblique, LONG nWeight)
     : m_pFace(pFace), m_strFile(strFile), m_nEm(nEm), m_nScale(nScale), m_bEmbolden(bEmbolden), m_bOblique(bOblique),
@@ -144,7 +144,7 @@ void AfxFontFace::Render(unsigned char ch, AFX_GLYPH& glyph)
     if (ch < 0x20) {
         return;  // control characters take no room and show nothing
     }
-    const FT_UInt nIndex = FT_Get_Char_Index(m_pFace, CodePointOf(ch));
+    const FT_UInt nIndex = FT_Get_Char_Index(m_pFace, AfxCodePointOf(ch));
     if (FT_Load_Glyph(m_pFace, nIndex, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) {
         return;
     }
@@ -175,6 +175,21 @@ void AfxFontFace::Render(unsigned char ch, AFX_GLYPH& glyph)
                                                   : bm.buffer + static_cast<ptrdiff_t>(glyph.cy - 1 - y) * -bm.pitch;
         std::memcpy(&glyph.mask[static_cast<size_t>(y) * glyph.cx], pRow, static_cast<size_t>(glyph.cx));
     }
+}
+
+unsigned AfxFontFace::GetGlyphIndex(unsigned char ch) const
+{
+    return FT_Get_Char_Index(m_pFace, AfxCodePointOf(ch));
+}
+
+FT_FaceRec_* AfxFontFace::OpenTwin() const
+{
+    FT_Face pTwin = nullptr;
+    if (FT_New_Face(m_pFace->glyph->library, m_strFile.c_str(), m_pFace->face_index, &pTwin) != 0) {
+        return nullptr;
+    }
+    FT_Select_Charmap(pTwin, FT_ENCODING_UNICODE);
+    return pTwin;
 }
 
 AfxFontEngine& AfxFontEngine::Instance()

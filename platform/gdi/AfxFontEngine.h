@@ -47,6 +47,14 @@ public:
 
     const AFX_GLYPH& GetGlyph(unsigned char ch);
     int GetAdvance(unsigned char ch) { return GetGlyph(ch).nAdvance; }
+    // The font file's glyph of a character, 0 when it has none.
+    unsigned GetGlyphIndex(unsigned char ch) const;
+    // Whether the style is made up: a regular face thickened, an upright one slanted.
+    BOOL IsEmboldened() const { return m_bEmbolden; }
+    BOOL IsOblique() const { return m_bOblique; }
+    // A second FreeType face on the same font file, for a renderer that sets sizes of its
+    // own on it (cairo): this face keeps its size. Null on failure; freed with FT_Done_Face.
+    FT_FaceRec_* OpenTwin() const;
 
 private:
     void Render(unsigned char ch, AFX_GLYPH& glyph);
@@ -64,6 +72,9 @@ private:
     int m_nUnderlineThickness = 1;
     std::array<std::unique_ptr<AFX_GLYPH>, 256> m_glyphs;
 };
+
+// The Unicode character of a Windows-1252 one, the 8-bit text of the program.
+unsigned long AfxCodePointOf(unsigned char ch);
 
 struct AFX_FONT_CACHE_STATS {
     size_t nFaces;    // sized faces opened

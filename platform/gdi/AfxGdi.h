@@ -37,7 +37,6 @@ class CString;
 
 // Pen styles.
 #define PS_SOLID 0
-#define PS_DASH 1
 #define PS_DOT 2
 #define PS_NULL 5
 

@@ -345,7 +345,7 @@ HBRUSH CreateSolidBrush(COLORREF cr)
 
 HPEN CreatePen(int nPenStyle, int nWidth, COLORREF cr)
 {
-    if (nPenStyle != PS_SOLID && nPenStyle != PS_DASH && nPenStyle != PS_DOT && nPenStyle != PS_NULL) {
+    if (nPenStyle != PS_SOLID && nPenStyle != PS_DOT && nPenStyle != PS_NULL) {
         return nullptr;
     }
     return NewPen(static_cast<UINT>(nPenStyle), nWidth < 1 ? 1 : nWidth, cr & 0xFFFFFFu);

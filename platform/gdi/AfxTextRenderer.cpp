@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/gdi/AfxDevice.h"
 #include "platform/gdi/AfxDeviceContext.h"
 #include "platform/gdi/AfxFontEngine.h"
 #include "platform/gdi/AfxGdiObjects.h"
@@ -117,14 +118,37 @@ std::vector<TEXT_LINE> Layout(AfxFontFace* pFace, const std::string& str, UINT n
 }
 
 // A bar under (or through) the text, from logical x, cx wide, at logical row y.
-void Bar(HDC hDC, const AFX_RASTER& r, int x, int cx, int y, int cy, uint32_t px)
+void Bar(HDC hDC, const RECT& rcClip, int x, int cx, int y, int cy, COLORREF cr)
 {
-    AfxRasterFill(r, AfxDcToSurface(hDC, RECT{x, y, x + cx, y + cy}), px);
+    hDC->pDevice->Fill(rcClip, AfxDcToSurface(hDC, RECT{x, y, x + cx, y + cy}), cr);
 }
 
-void Underline(HDC hDC, const AFX_RASTER& r, AfxFontFace* pFace, int x, int cx, int yBaseline, uint32_t px)
+void Underline(HDC hDC, const RECT& rcClip, AfxFontFace* pFace, int x, int cx, int yBaseline, COLORREF cr)
 {
-    Bar(hDC, r, x, cx, yBaseline + pFace->GetUnderlineOffset(), pFace->GetUnderlineThickness(), px);
+    Bar(hDC, rcClip, x, cx, yBaseline + pFace->GetUnderlineOffset(), pFace->GetUnderlineThickness(), cr);
+}
+
+// Characters handed to the device at once: a stack buffer of pen positions, no allocation
+// in the paint.
+const int kRunLength = 128;
+
+// The glyphs of strText, each at the surface point of its logical pen position.
+void DrawGlyphs(HDC hDC, const RECT& rcClip, AFX_GLYPH_RUN run, int x, int yBaseline, const std::string& strText)
+{
+    POINT pens[kRunLength];
+    const unsigned char* pChars = reinterpret_cast<const unsigned char*>(strText.data());
+    const int nLength = static_cast<int>(strText.size());
+    int xPen = x;
+    for (int nStart = 0; nStart < nLength; nStart += kRunLength) {
+        run.nCount = std::min(kRunLength, nLength - nStart);
+        run.pChars = pChars + nStart;
+        for (int i = 0; i < run.nCount; ++i) {
+            pens[i] = AfxDcToSurface(hDC, xPen, yBaseline);
+            xPen += run.pFace->GetAdvance(run.pChars[i]);
+        }
+        run.pPens = pens;
+        hDC->pDevice->DrawGlyphs(rcClip, run);
+    }
 }
 
 }  // namespace
@@ -149,33 +173,28 @@ BOOL AfxTextLine(HDC hDC, int x, int y, const std::string& strText, int nMnemoni
     if (pFace == nullptr || pInk == nullptr) {
         return FALSE;
     }
-    const AFX_RASTER r = prcLimit != nullptr ? AfxDcRaster(hDC, AfxDcToSurface(hDC, *prcLimit)) : AfxDcRaster(hDC);
+    RECT rcClip = hDC->rcClip;
+    if (prcLimit != nullptr) {
+        const RECT rcLimit = AfxDcToSurface(hDC, *prcLimit);
+        ::IntersectRect(&rcClip, &rcClip, &rcLimit);
+    }
     const int cx = Width(pFace, strText);
     if (hDC->nBkMode == OPAQUE) {
-        Bar(hDC, r, x, cx, y, pFace->GetHeight(), AfxPixelFromColor(hDC->crBk));
+        Bar(hDC, rcClip, x, cx, y, pFace->GetHeight(), hDC->crBk);
     }
-    const uint32_t px = AfxPixelFromColor(hDC->crText);
+    const COLORREF cr = hDC->crText;
     const int yBaseline = y + pFace->GetAscent();
-    const int yInk = AfxDcToSurface(hDC, x, yBaseline).y;
-    int xPen = x;
-    for (size_t i = 0; i < strText.size(); ++i) {
-        const unsigned char ch = static_cast<unsigned char>(strText[i]);
-        const AFX_GLYPH& g = pInk->GetGlyph(ch);
-        if (!g.mask.empty()) {
-            const int xInk = AfxDcToSurface(hDC, xPen, yBaseline).x;
-            AfxRasterBlendMask(r, xInk + g.nLeft, yInk - g.nTop, g.mask.data(), g.cx, g.cy, g.cx, px);
-        }
-        const int nAdvance = pFace->GetAdvance(ch);
-        if (static_cast<int>(i) == nMnemonic) {
-            Underline(hDC, r, pFace, xPen, nAdvance, yBaseline, px);
-        }
-        xPen += nAdvance;
+    DrawGlyphs(hDC, rcClip, AFX_GLYPH_RUN{pFace, pInk, nullptr, nullptr, 0, cr}, x, yBaseline, strText);
+    if (nMnemonic >= 0 && nMnemonic < static_cast<int>(strText.size())) {
+        const int xMnemonic = x + Width(pFace, strText.substr(0, static_cast<size_t>(nMnemonic)));
+        const int nAdvance = pFace->GetAdvance(static_cast<unsigned char>(strText[static_cast<size_t>(nMnemonic)]));
+        Underline(hDC, rcClip, pFace, xMnemonic, nAdvance, yBaseline, cr);
     }
     if (hDC->hFont->lf.lfUnderline) {
-        Underline(hDC, r, pFace, x, cx, yBaseline, px);
+        Underline(hDC, rcClip, pFace, x, cx, yBaseline, cr);
     }
     if (hDC->hFont->lf.lfStrikeOut) {
-        Bar(hDC, r, x, cx, yBaseline - pFace->GetAscent() / 3, pFace->GetUnderlineThickness(), px);
+        Bar(hDC, rcClip, x, cx, yBaseline - pFace->GetAscent() / 3, pFace->GetUnderlineThickness(), cr);
     }
     return TRUE;
 }

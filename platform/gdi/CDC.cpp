@@ -28,8 +28,6 @@ bool PenDraws(UINT nStyle, int nStep)
     switch (nStyle) {
     case PS_DOT:
         return nStep % 2 == 0;
-    case PS_DASH:
-        return nStep % 8 < 6;
     case PS_NULL:
         return false;
     default:
@@ -37,34 +35,41 @@ bool PenDraws(UINT nStyle, int nStep)
     }
 }
 
-// The surface pixels of the pen's dot at logical point p: its logical square with each
-// edge scaled, and at least the pen's width on the surface, so that a one-pixel pen is
-// as wide as the factor and the dots of a line leave no gaps.
+// The surface pixels of the pen's dot at logical point p: placed at the scaled corner of
+// its logical square and as wide as the pen on the surface, so that a line is equally
+// thick wherever it lies, also where the factor is not whole.
 RECT PenDot(HDC hDC, POINT p, int nWidth)
 {
     const int h = (nWidth - 1) / 2;
-    RECT rc = AfxDcToSurface(hDC, RECT{p.x - h, p.y - h, p.x - h + nWidth, p.y - h + nWidth});
+    const POINT pt = AfxDcToSurface(hDC, p.x - h, p.y - h);
     const int nDevice = AfxPenDeviceWidth(hDC, nWidth);
-    rc.right = std::max<LONG>(rc.right, rc.left + nDevice);
-    rc.bottom = std::max<LONG>(rc.bottom, rc.top + nDevice);
-    return rc;
+    return RECT{pt.x, pt.y, pt.x + nDevice, pt.y + nDevice};
 }
 
-// A solid line along a row or a column: its dots from a up to the one before b make one
-// rectangle, as wide as the pen, filled at once. FALSE for any other line.
-BOOL StraightSolidLine(HDC hDC, POINT a, POINT b, uint32_t px)
+// A solid line along a row or a column, from a up to the one before b, filled as one
+// rectangle: as long as its logical pixels scaled edge by edge, as thick as the pen. FALSE
+// for any other line.
+BOOL StraightSolidLine(HDC hDC, POINT a, POINT b, COLORREF cr)
 {
     const LOGPEN& lp = hDC->hPen->lp;
-    if ((a.x != b.x && a.y != b.y) || lp.lopnStyle == PS_DOT || lp.lopnStyle == PS_DASH) {
+    if ((a.x != b.x && a.y != b.y) || lp.lopnStyle == PS_DOT) {
         return FALSE;
     }
     if (a.x != b.x || a.y != b.y) {
         const POINT last{b.x - (b.x > a.x) + (b.x < a.x), b.y - (b.y > a.y) + (b.y < a.y)};
-        RECT rc;
-        const RECT rcFirst = PenDot(hDC, a, lp.lopnWidth.x);
-        const RECT rcLast = PenDot(hDC, last, lp.lopnWidth.x);
-        ::UnionRect(&rc, &rcFirst, &rcLast);
-        AfxRasterFill(AfxDcRaster(hDC), rc, px);
+        const int w = lp.lopnWidth.x;
+        const int h = (w - 1) / 2;
+        RECT rc = AfxDcToSurface(hDC, RECT{std::min(a.x, last.x) - h, std::min(a.y, last.y) - h,
+                                           std::max(a.x, last.x) - h + w, std::max(a.y, last.y) - h + w});
+        const RECT rcDot = PenDot(hDC, a, w);
+        if (a.y == b.y) {
+            rc.top = rcDot.top;
+            rc.bottom = rcDot.bottom;
+        } else {
+            rc.left = rcDot.left;
+            rc.right = rcDot.right;
+        }
+        AfxDcFill(hDC, rc, cr);
     }
     return TRUE;
 }
@@ -73,11 +78,9 @@ BOOL StraightSolidLine(HDC hDC, POINT a, POINT b, uint32_t px)
 void PenLine(HDC hDC, POINT a, POINT b)
 {
     const LOGPEN& lp = hDC->hPen->lp;
-    if (lp.lopnStyle == PS_NULL || StraightSolidLine(hDC, a, b, AfxPixelFromColor(lp.lopnColor))) {
+    if (lp.lopnStyle == PS_NULL || StraightSolidLine(hDC, a, b, lp.lopnColor)) {
         return;
     }
-    const AFX_RASTER r = AfxDcRaster(hDC);
-    const uint32_t px = AfxPixelFromColor(lp.lopnColor);
     const int dx = std::abs(b.x - a.x);
     const int dy = -std::abs(b.y - a.y);
     const int sx = a.x < b.x ? 1 : -1;
@@ -87,7 +90,7 @@ void PenLine(HDC hDC, POINT a, POINT b)
     int y = a.y;
     for (int nStep = 0; x != b.x || y != b.y; ++nStep) {
         if (PenDraws(lp.lopnStyle, nStep)) {
-            AfxRasterFill(r, PenDot(hDC, POINT{x, y}, lp.lopnWidth.x), px);
+            AfxDcFill(hDC, PenDot(hDC, POINT{x, y}, lp.lopnWidth.x), lp.lopnColor);
         }
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -116,11 +119,12 @@ void InvertDots(const AFX_RASTER& r, int y, int x1, int x2)
 void CopyBlock(const AFX_RASTER& r, const RECT& rcDst, HDC hSrc, const RECT& rcSrcLogical, int nScale)
 {
     const RECT rcSrc = AfxDcToSurface(hSrc, rcSrcLogical);
+    const AFX_SURFACE& src = hSrc->raster.m_surface;
     if (hSrc->nScale == nScale) {
-        AfxRasterCopy(r, rcDst.left, rcDst.top, rcDst.right - rcDst.left, rcDst.bottom - rcDst.top, hSrc->surface,
+        AfxRasterCopy(r, rcDst.left, rcDst.top, rcDst.right - rcDst.left, rcDst.bottom - rcDst.top, src,
                       POINT{rcSrc.left, rcSrc.top});
     } else {
-        AfxRasterStretch(r, rcDst, hSrc->surface, rcSrc);
+        AfxRasterStretch(r, rcDst, src, rcSrc);
     }
 }
 
@@ -184,14 +188,6 @@ BOOL CDC::DeleteDC()
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
     return Attach(::CreateCompatibleDC(pDC != nullptr ? pDC->m_hDC : nullptr));
-}
-
-void CDC::SetPrinting(BOOL bPrinting)
-{
-    m_bPrinting = bPrinting;
-    if (m_hDC != nullptr) {
-        m_hDC->bPrinting = bPrinting;
-    }
 }
 
 int CDC::SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
@@ -344,7 +340,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
     }
     ::SetBkColor(m_hDC, clr);
     const RECT rc = Normalized(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-    AfxRasterFill(AfxDcRaster(m_hDC), AfxDcToSurface(m_hDC, rc), AfxPixelFromColor(clr));
+    AfxDcFill(m_hDC, AfxDcToSurface(m_hDC, rc), clr);
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
@@ -362,16 +358,12 @@ void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
 
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
 {
-    if (lpRect == nullptr || pBrush == nullptr || ::IsRectEmpty(lpRect)) {
+    if (m_hDC == nullptr || lpRect == nullptr || pBrush == nullptr) {
         return;
     }
-    const RECT& rc = *lpRect;
-    const RECT sides[4] = {{rc.left, rc.top, rc.right, rc.top + 1},
-                           {rc.left, rc.bottom - 1, rc.right, rc.bottom},
-                           {rc.left, rc.top, rc.left + 1, rc.bottom},
-                           {rc.right - 1, rc.top, rc.right, rc.bottom}};
-    for (const RECT& side : sides) {
-        FillRect(&side, pBrush);
+    const HBRUSH hbr = static_cast<HBRUSH>(pBrush->m_hObject);
+    if (hbr != nullptr && hbr->lb.lbStyle == BS_SOLID) {
+        AfxDcFrame(m_hDC, *lpRect, hbr->lb.lbColor, hbr->lb.lbColor);
     }
 }
 
@@ -383,10 +375,11 @@ void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRigh
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
-    FillSolidRect(x, y, cx - 1, 1, clrTopLeft);
-    FillSolidRect(x, y, 1, cy - 1, clrTopLeft);
-    FillSolidRect(x + cx, y, -1, cy, clrBottomRight);
-    FillSolidRect(x, y + cy, cx, -1, clrBottomRight);
+    if (m_hDC == nullptr) {
+        return;
+    }
+    AfxDcFrame(m_hDC, Normalized(x, y, x + cx, y + cy), clrTopLeft, clrBottomRight);
+    ::SetBkColor(m_hDC, clrBottomRight);
 }
 
 void CDC::DrawFocusRect(LPCRECT lpRect)
@@ -394,10 +387,14 @@ void CDC::DrawFocusRect(LPCRECT lpRect)
     if (m_hDC == nullptr || lpRect == nullptr || ::IsRectEmpty(lpRect)) {
         return;
     }
-    // The one-pixel frame on the surface, every other pixel of it inverted exactly once.
+    // A frame as wide as a one-pixel pen on the surface, every other pixel of it inverted
+    // exactly once.
     const RECT rc = AfxDcToSurface(m_hDC, *lpRect);
-    RECT rcInside = {lpRect->left + 1, lpRect->top + 1, lpRect->right - 1, lpRect->bottom - 1};
-    rcInside = ::IsRectEmpty(&rcInside) ? RECT{0, 0, 0, 0} : AfxDcToSurface(m_hDC, rcInside);
+    const int w = AfxPenDeviceWidth(m_hDC, 1);
+    RECT rcInside = {rc.left + w, rc.top + w, rc.right - w, rc.bottom - w};
+    if (::IsRectEmpty(&rcInside)) {
+        rcInside = RECT{0, 0, 0, 0};
+    }
     const AFX_RASTER r = AfxDcRaster(m_hDC);
     for (int y = rc.top; y < rc.bottom; ++y) {
         if (y < rcInside.top || y >= rcInside.bottom) {
@@ -416,7 +413,6 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
     }
     const RECT rcLogical = Normalized(x1, y1, x2, y2);
     const RECT rc = AfxDcToSurface(m_hDC, rcLogical);
-    const AFX_RASTER r = AfxDcRaster(m_hDC);
     const LOGPEN& lp = m_hDC->hPen->lp;
     const int w = lp.lopnStyle == PS_NULL ? 0 : AfxPenDeviceWidth(m_hDC, lp.lopnWidth.x);
     const LOGBRUSH& lb = m_hDC->hBrush->lb;
@@ -425,17 +421,13 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
         const POINT ptLast = AfxDcToSurface(m_hDC, rcLogical.right - 1, rcLogical.bottom - 1);
         const RECT rcInside = w == 0 ? RECT{rc.left, rc.top, ptLast.x, ptLast.y}
                                      : RECT{rc.left + w, rc.top + w, rc.right - w, rc.bottom - w};
-        AfxRasterFill(r, rcInside, AfxPixelFromColor(lb.lbColor));
+        AfxDcFill(m_hDC, rcInside, lb.lbColor);
     }
     if (w == 0 || rc.right <= rc.left || rc.bottom <= rc.top) {
         return TRUE;
     }
     if (lp.lopnStyle == PS_SOLID) {
-        const uint32_t px = AfxPixelFromColor(lp.lopnColor);
-        AfxRasterFill(r, RECT{rc.left, rc.top, rc.right, rc.top + w}, px);
-        AfxRasterFill(r, RECT{rc.left, rc.bottom - w, rc.right, rc.bottom}, px);
-        AfxRasterFill(r, RECT{rc.left, rc.top, rc.left + w, rc.bottom}, px);
-        AfxRasterFill(r, RECT{rc.right - w, rc.top, rc.right, rc.bottom}, px);
+        AfxDcFrame(m_hDC, rcLogical, lp.lopnColor, lp.lopnColor, w);
         return TRUE;
     }
     const RECT& rl = rcLogical;
@@ -482,7 +474,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
         return CLR_INVALID;
     }
     // The logical pixel's whole block of surface pixels.
-    AfxRasterFill(AfxDcRaster(m_hDC), AfxDcToSurface(m_hDC, RECT{x, y, x + 1, y + 1}), AfxPixelFromColor(crColor));
+    AfxDcFill(m_hDC, AfxDcToSurface(m_hDC, RECT{x, y, x + 1, y + 1}), crColor);
     return crColor & 0xFFFFFFu;
 }
 
@@ -490,11 +482,11 @@ COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x,
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    if (!PtVisible(x, y)) {
+    if (!PtVisible(x, y) || m_hDC->raster.m_surface.pBits == nullptr) {
         return CLR_INVALID;
     }
     const POINT pt = AfxDcToSurface(m_hDC, x, y);
-    const AFX_SURFACE& s = m_hDC->surface;
+    const AFX_SURFACE& s = m_hDC->raster.m_surface;
     return AfxColorFromPixel(s.pBits[static_cast<ptrdiff_t>(pt.y) * s.nPitch + pt.x]);
 }
 
@@ -547,14 +539,14 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
         return TRUE;
     case PATCOPY:
         if (m_hDC->hBrush->lb.lbStyle == BS_SOLID) {
-            AfxRasterFill(r, rc, AfxPixelFromColor(m_hDC->hBrush->lb.lbColor));
+            AfxDcFill(m_hDC, rc, m_hDC->hBrush->lb.lbColor);
         }
         return TRUE;
     case BLACKNESS:
-        AfxRasterFill(r, rc, 0);
+        AfxDcFill(m_hDC, rc, RGB(0, 0, 0));
         return TRUE;
     case WHITENESS:
-        AfxRasterFill(r, rc, 0xFFFFFFu);
+        AfxDcFill(m_hDC, rc, RGB(255, 255, 255));
         return TRUE;
     default:
         return FALSE;

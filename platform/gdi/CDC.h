@@ -41,9 +41,8 @@ public:
     BOOL DeleteDC();
     BOOL CreateCompatibleDC(CDC* pDC);
 
+    // TRUE on a printer surface (AfxCreatePrinterDC).
     BOOL IsPrinting() const { return m_bPrinting; }
-    // Marks this object and its surface as a printer surface (or not).
-    void SetPrinting(BOOL bPrinting);
 
     // Attributes.
     int SetBkMode(int nBkMode);

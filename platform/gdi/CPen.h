@@ -1,4 +1,4 @@
-// A pen for lines and outlines: PS_SOLID, PS_DOT, PS_DASH or PS_NULL.
+// A pen for lines and outlines: PS_SOLID, PS_DOT or PS_NULL.
 #pragma once
 
 #include "platform/gdi/CGdiObject.h"

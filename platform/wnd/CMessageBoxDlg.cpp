@@ -19,21 +19,38 @@ const int kMinWidth = 160;
 const DWORD kBoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 const DWORD kTextStyle = WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 
-// 0xAARRGGBB of the triangle at (x, y): yellow inside a black edge, a black "!" on it,
-// transparent outside.
-uint32_t ExclamationPixel(int x, int y)
+// 0xAARRGGBB of the triangle at pixel (x, y) of an image n pixels square: yellow inside a
+// black edge, a black "!" on it, transparent outside. The design is on a 32-pixel grid;
+// each pixel's centre is looked up on it, so that the image is drawn at its own size, not
+// enlarged in blocks (at 32 the grid and the pixels are one).
+uint32_t ExclamationPixel(int x, int y, int n)
 {
     const uint32_t kClear = 0, kBlack = 0xFF000000u, kYellow = 0xFFFFFF00u;
-    if (y < 2 || y > 29)
+    const double dx = (x + 0.5) * kIconSize / n - 0.5;
+    const double dy = (y + 0.5) * kIconSize / n - 0.5;
+    if (dy < 1.5 || dy > 29.5)
         return kClear;
-    double dHalf = (y - 2) * 15.0 / 27.0;
-    double dOff = std::fabs(x + 0.5 - kIconSize / 2.0);
+    double dHalf = (dy - 2) * 15.0 / 27.0;
+    double dOff = std::fabs(dx + 0.5 - kIconSize / 2.0);
     if (dOff > dHalf + 0.5)
         return kClear;
-    if (y > 27 || dOff > dHalf - 1.5)
+    if (dy > 27.5 || dOff > dHalf - 1.5)
         return kBlack;
-    BOOL bMark = (x == 15 || x == 16) && ((y >= 10 && y <= 20) || (y >= 23 && y <= 24));
+    BOOL bMark = dx >= 14.5 && dx < 16.5 && ((dy >= 9.5 && dy < 20.5) || (dy >= 22.5 && dy < 24.5));
     return bMark ? kBlack : kYellow;
+}
+
+AFX_ICON_IMAGE ExclamationImage(int n)
+{
+    AFX_ICON_IMAGE image;
+    image.cx = n;
+    image.cy = n;
+    image.bits.resize(static_cast<size_t>(n) * n);
+    for (int y = 0; y < n; ++y) {
+        for (int x = 0; x < n; ++x)
+            image.bits[static_cast<size_t>(y) * n + x] = ExclamationPixel(x, y, n);
+    }
+    return image;
 }
 
 }  // namespace
@@ -60,14 +77,12 @@ CMessageBoxDlg::~CMessageBoxDlg()
 HICON CMessageBoxDlg::CreateExclamationIcon()
 {
     HICON hIcon = new HICON__;
-    hIcon->imageLarge.cx = kIconSize;
-    hIcon->imageLarge.cy = kIconSize;
-    hIcon->imageLarge.bits.resize(kIconSize * kIconSize);
-    for (int y = 0; y < kIconSize; ++y) {
-        for (int x = 0; x < kIconSize; ++x)
-            hIcon->imageLarge.bits[static_cast<size_t>(y * kIconSize + x)] = ExclamationPixel(x, y);
-    }
+    hIcon->imageLarge = ExclamationImage(kIconSize);
     hIcon->imageSmall = hIcon->imageLarge;
+    // The screen's own size too, which DrawIconEx picks.
+    const int nDevice = AfxScaleToDevice(AfxGetScreenScale(), kIconSize);
+    if (nDevice != kIconSize)
+        hIcon->images.push_back(ExclamationImage(nDevice));
     return hIcon;
 }
 

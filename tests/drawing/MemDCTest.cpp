@@ -3,7 +3,11 @@
 // that is drawn on directly.
 #include "tests/drawing/TestSurface.h"
 
+#include <utility>
+#include <vector>
+
 #include "calendarwnd/CMemDC.h"
+#include "platform/gdi/AfxDevice.h"
 #include "platform/gdi/CBitmap.h"
 
 namespace {
@@ -130,11 +134,21 @@ TEST(MemDC, EmptyClipBoxDrawsAndCopiesNothing)
     EXPECT_TRUE(target.ChangedBox().IsRectEmpty());
 }
 
+// A printer page that keeps the fills it is given.
+class RecordingPage : public AfxDevice {
+public:
+    void Fill(const RECT&, const RECT& rc, COLORREF cr) override { m_fills.emplace_back(rc, cr); }
+    void DrawGlyphs(const RECT&, const AFX_GLYPH_RUN&) override {}
+
+    std::vector<std::pair<CRect, COLORREF>> m_fills;
+};
+
 TEST(MemDC, PrinterTargetPassesEverythingThroughAndKeepsItsHandles)
 {
-    TestSurface target(80, 60);
-    CDC* pTarget = target.DC();
-    pTarget->SetPrinting(TRUE);
+    RecordingPage page;
+    CDC target;
+    ASSERT_TRUE(target.Attach(AfxCreatePrinterDC(&page, 80, 60)));
+    CDC* pTarget = &target;
     HDC hTarget = pTarget->GetSafeHdc();
     CFont font;
     LOGFONT lf = StockGuiLogFont();
@@ -148,19 +162,23 @@ TEST(MemDC, PrinterTargetPassesEverythingThroughAndKeepsItsHandles)
         EXPECT_EQ(dc.m_hAttribDC, pTarget->m_hAttribDC);
         EXPECT_EQ(dc.m_bitmap.GetSafeHandle(), nullptr);
         EXPECT_EQ(dc.m_pOldBitmap, nullptr);
-        // Straight onto the printer surface.
+        // Straight onto the page.
         dc.FillSolidRect(CRect(10, 10, 20, 20), kFill);
-        EXPECT_EQ(target.Pixel(10, 10), kFill);
+        ASSERT_EQ(page.m_fills.size(), 1u);
+        EXPECT_EQ(page.m_fills[0].first, CRect(10, 10, 20, 20));
     }
-    // The target and everything selected into it are still whole and its own.
+    // Nothing copied at the end; the target and everything selected into it are still
+    // whole and its own.
+    EXPECT_EQ(page.m_fills.size(), 1u);
     EXPECT_EQ(pTarget->GetSafeHdc(), hTarget);
     EXPECT_EQ(CDC::FromHandle(hTarget), pTarget);
     EXPECT_EQ(pTarget->GetCurrentFont(), &font);
     EXPECT_TRUE(pTarget->IsPrinting());
     pTarget->FillSolidRect(CRect(30, 30, 40, 40), kFill);
-    EXPECT_EQ(target.Pixel(30, 30), kFill);
+    EXPECT_EQ(page.m_fills.size(), 2u);
     EXPECT_GT(pTarget->GetTextExtent("Sun").cx, 0);
     pTarget->SelectObject(pOld);
+    AfxDeleteSurfaceDC(target.Detach());
 }
 
 }  // namespace

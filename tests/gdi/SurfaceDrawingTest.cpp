@@ -1,6 +1,9 @@
 // Lines, rectangles, fills, clipping, origins and block copies on the drawing surface.
 #include "tests/gdi/SurfaceFixture.h"
 
+#include <functional>
+#include <vector>
+
 #include "platform/gdi/CBitmap.h"
 #include "platform/gdi/CBrush.h"
 #include "platform/gdi/CFont.h"
@@ -60,6 +63,44 @@ TEST_F(SurfaceDrawing, LinesInEveryDirectionStopBeforeTheirEnd)
     m_dc.MoveTo(5, 5);
     m_dc.LineTo(5, 5);
     EXPECT_TRUE(ChangedBox().IsRectEmpty());
+}
+
+// The pixels drawn on a fresh surface of the given factor, the fixture's size in logical pixels.
+std::vector<uint32_t> DrawnAt(int nScale, const std::function<void(CDC&)>& draw)
+{
+    const int cx = AfxScaleToDevice(nScale, 100);
+    std::vector<uint32_t> pixels(static_cast<size_t>(cx) * cx, 0x123456);
+    CDC dc;
+    dc.Attach(AfxCreateSurfaceDC(AFX_SURFACE{pixels.data(), cx, cx, cx}, POINT{0, 0}, RECT{0, 0, 100, 100}, nScale));
+    draw(dc);
+    AfxDeleteSurfaceDC(dc.Detach());
+    return pixels;
+}
+
+// At 2 a one-pixel pen is two surface pixels wide: a line covers exactly the blocks of the
+// logical pixels it covers at 1, not a pixel beside them.
+TEST_F(SurfaceDrawing, AtTwoLinesAndOutlinesCoverTheBlocksOfTheirPixels)
+{
+    const std::vector<std::function<void(CDC&)>> figures = {
+        [](CDC& dc) { dc.MoveTo(3, 10); dc.LineTo(40, 10); },
+        [](CDC& dc) { dc.MoveTo(12, 30); dc.LineTo(12, 2); },
+        [](CDC& dc) { dc.MoveTo(5, 5); dc.LineTo(25, 19); },
+        [](CDC& dc) { dc.Rectangle(2, 3, 20, 15); },
+    };
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const std::vector<uint32_t> one = DrawnAt(AFX_SCALE_ONE, figures[i]);
+        const std::vector<uint32_t> two = DrawnAt(2 * AFX_SCALE_ONE, figures[i]);
+        const std::vector<uint32_t> blocks = DrawnAt(2 * AFX_SCALE_ONE, [&](CDC& dc) {
+            for (int y = 0; y < 100; ++y) {
+                for (int x = 0; x < 100; ++x) {
+                    if (one[static_cast<size_t>(y) * 100 + x] != 0x123456) {
+                        dc.SetPixel(x, y, AfxColorFromPixel(one[static_cast<size_t>(y) * 100 + x]));
+                    }
+                }
+            }
+        });
+        EXPECT_TRUE(two == blocks) << "figure " << i;
+    }
 }
 
 TEST_F(SurfaceDrawing, PenStylesAndColours)
@@ -341,19 +382,6 @@ TEST_F(SurfaceDrawing, FromHandleGivesTheAttachedObjectOrOneLastingWrapper)
     EXPECT_EQ(pWrapper->GetSafeHdc(), hDC);
     EXPECT_EQ(CDC::FromHandle(nullptr), nullptr);
     DeleteDC(hDC);
-}
-
-TEST_F(SurfaceDrawing, PrinterMarkTravelsWithTheSurface)
-{
-    HDC hDC = CreateCompatibleDC(nullptr);
-    CDC printer;
-    printer.Attach(hDC);
-    printer.SetPrinting(TRUE);
-    EXPECT_TRUE(printer.IsPrinting());
-    CDC other;
-    printer.Detach();
-    other.Attach(hDC);
-    EXPECT_TRUE(other.IsPrinting());
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "platform/core/AfxScale.h"
+#include "platform/gdi/AfxIcon.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CMessageBoxDlg.h"
 #include "tests/hyperlink/LinkTestSupport.h"
@@ -102,6 +104,30 @@ TEST_F(MessageBoxTest, TheRealBoxShowsIconTextAndAFocusedDefaultOK)
     EXPECT_LE(std::abs(rcButton.left + rcButton.right - rcClient.right), 1);
     EXPECT_NE(hFocus, nullptr);
     EXPECT_EQ(dwButtonStyle & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+}
+
+// At 4 the triangle comes from an image drawn at 128 pixels: its slanted edges step by
+// single pixels, not in the 4-pixel blocks of the 32-pixel image enlarged.
+TEST_F(MessageBoxTest, TheWarningIconIsDrawnAtTheScreensSize)
+{
+    const int nOldScale = AfxGetScreenScale();
+    AfxSetScreenScale(4 * AFX_SCALE_ONE);
+    HICON hIcon = CMessageBoxDlg::CreateExclamationIcon();
+    AfxSetScreenScale(nOldScale);
+    const AFX_ICON_IMAGE image = AfxGetIconImage(hIcon, 128);
+    DestroyIcon(hIcon);
+    ASSERT_EQ(image.cx, 128);
+    int nSplitBlocks = 0;
+    for (int by = 0; by < 128; by += 4) {
+        for (int bx = 0; bx < 128; bx += 4) {
+            const uint32_t first = image.bits[static_cast<size_t>(by) * 128 + bx];
+            bool bSplit = false;
+            for (int i = 0; i < 16; ++i)
+                bSplit = bSplit || image.bits[static_cast<size_t>(by + i / 4) * 128 + bx + i % 4] != first;
+            nSplitBlocks += bSplit ? 1 : 0;
+        }
+    }
+    EXPECT_GT(nSplitBlocks, 50);
 }
 
 TEST_F(MessageBoxTest, TheTextKeepsItsLineBreaks)

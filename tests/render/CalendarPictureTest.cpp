@@ -186,4 +186,32 @@ TEST(CalendarPicture, AtOneAndAHalfCellsThatTouchLeaveNoGapAndNoOverlap)
     EXPECT_GT(nPairs, 300);
 }
 
+// A one-pixel line is the pen's width wherever it falls, though a logical pixel is one or
+// two surface pixels at 1.25 and two or three at 2.25.
+TEST(CalendarPicture, AtFractionalFactorsTheWeekdayLineIsEquallyThickInEveryPanel)
+{
+    for (int nScale : {5, 9}) {
+        CCalendarPicture pic(628, 499, nScale);
+        pic.ChangeYear(2027);
+        int nPanels = 0;
+        POSITION pos = pic.GetYearObj().m_MonthList.GetHeadPosition();
+        while (pos != nullptr) {
+            const AFCYueObj* pMonth = pic.GetYearObj().m_MonthList.GetNext(pos);
+            const RECT& rc = pMonth->m_rcBounds;
+            const int yLine = rc.top + 2 * pMonth->m_nCellHeight + 1;
+            // The line's first column: the weekday row above it, an empty corner of the first
+            // day cell below.
+            const int x = AfxScaleToDevice(nScale, rc.left + 1);
+            int nThick = 0;
+            for (int y = AfxScaleToDevice(nScale, yLine - 2); y < AfxScaleToDevice(nScale, yLine + 2); ++y) {
+                nThick += At(pic, x, y) == RGB(0, 0, 0) ? 1 : 0;
+            }
+            EXPECT_EQ(nThick, AfxScaleToDevice(nScale, 1))
+                << "factor " << nScale / 4.0 << ", month " << pMonth->m_nMonth;
+            ++nPanels;
+        }
+        EXPECT_EQ(nPanels, 12);
+    }
+}
+
 }  // namespace

@@ -134,4 +134,40 @@ TEST(RenderOptions, EmptyArgumentsAreRefusedAndLeadingZerosAccepted)
     EXPECT_TRUE(Parse({"--year", "0000999999", "a.png"}).bOk);
 }
 
+TEST(RenderOptions, FormatFollowsTheNameOrTheOptionAndEachRefusesTheOthersOption)
+{
+    for (const char* pszName : {"a.pdf", "A.PDF", "year.Pdf"}) {
+        EXPECT_TRUE(Parse({pszName}).options.m_bPdf) << pszName;
+    }
+    for (const char* pszName : {"a.png", "pdf", "a.pdf.png", ".pd"}) {
+        EXPECT_FALSE(Parse({pszName}).options.m_bPdf) << pszName;
+    }
+    EXPECT_TRUE(Parse({"--format", "pdf", "year"}).options.m_bPdf);
+    EXPECT_FALSE(Parse({"--format", "PNG", "year.pdf"}).options.m_bPdf);
+    PARSED p = Parse({"--format", "pdf", "--paper", "letter", "--size", "8192x8192", "-"});
+    ASSERT_TRUE(p.bOk) << p.strError;
+    EXPECT_EQ(p.options.m_strOutput, "-");
+    EXPECT_EQ(p.options.m_nPaper, CPdfWriter::paperLetter);
+    EXPECT_EQ(Parse({"a.pdf"}).options.m_nPaper, CPdfWriter::paperA4);
+    EXPECT_EQ(Parse({"--paper", "A3", "a.pdf"}).options.m_nPaper, CPdfWriter::paperA3);
+
+    const std::vector<std::vector<const char*>> refused = {
+        {"-"},
+        {"--format", "gif", "a.png"},
+        {"--format", "", "-"},
+        {"--paper", "a5", "a.pdf"},
+        {"--paper", "", "a.pdf"},
+        {"--scale", "2", "a.pdf"},
+        {"--format", "pdf", "--scale", "1", "-"},
+        {"--paper", "a4", "a.png"},
+        {"--paper", "a4", "--format", "png", "a.pdf"},
+    };
+    for (const auto& args : refused) {
+        PARSED r = Parse(args);
+        EXPECT_FALSE(r.bOk) << args.size() << " " << args[0];
+        EXPECT_FALSE(r.strError.IsEmpty());
+        EXPECT_EQ(r.strError.Find('\n'), -1);
+    }
+}
+
 }  // namespace

@@ -147,6 +147,11 @@ TEST_F(RenderTool, RefusalsWriteNothingAndExitWithTwo)
         {"--colour", "red", "out.png"},
         {"out.png", "--year"},
         {},
+        {"--scale", "2", "out.pdf"},
+        {"--paper", "a4", "out.png"},
+        {"--paper", "b5", "out.pdf"},
+        {"--format", "tiff", "out.png"},
+        {"--year", "2027", "-"},
     };
     for (const auto& args : refused) {
         std::vector<std::string> full;
@@ -171,6 +176,52 @@ TEST_F(RenderTool, UnwritableOutputExitsWithOneAndLeavesNoFile)
         EXPECT_NE(r.strError.find(strOut), std::string::npos) << r.strError;
         EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"taken"})) << strOut;
         EXPECT_TRUE(std::filesystem::is_empty(m_folder.Path("taken")));
+    }
+}
+
+// A PDF that cannot be written whole, to a file or to standard output, is one line on
+// standard error, exit code 1, and nothing left behind.
+TEST_F(RenderTool, FailedPdfWritesLeaveNothingBehind)
+{
+    const std::string strMissing = m_folder.Path("missing/year.pdf");
+    const TOOL_RESULT missing = RunTool(m_folder, {strMissing});
+    EXPECT_EQ(missing.nExitCode, 1);
+    EXPECT_NE(missing.strError.find(strMissing), std::string::npos) << missing.strError;
+
+    // Cut off by a file size limit of 8 KiB half way through the document; with SIGXFSZ
+    // ignored the write itself fails.
+    const std::string strOut = m_folder.Path("year.pdf");
+    TempFolder::WriteFile(strOut, "old");
+    const std::string strErrFile = m_folder.Path("err");
+    const std::string strScript = "trap '' XFSZ; ulimit -f 16; exec \"$0\" --year 2027 \"$1\" 2>\"$2\"";
+    const char* const argv[] = {"sh", "-c", strScript.c_str(), BRELVIN_RENDER_PATH, strOut.c_str(),
+                                strErrFile.c_str(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char* const*>(argv), environ), 0);
+    int nStatus = 0;
+    ASSERT_EQ(waitpid(pid, &nStatus, 0), pid);
+    EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 1) << nStatus;
+    const std::string strError = TempFolder::ReadFile(strErrFile);
+    EXPECT_NE(strError.find(strOut + ": File too large"), std::string::npos) << strError;
+    EXPECT_EQ(strError.find('\n'), strError.size() - 1) << strError;
+    std::remove(strErrFile.c_str());
+    EXPECT_EQ(m_folder.Entries(), (std::set<std::string>{"year.pdf"}));
+    EXPECT_EQ(TempFolder::ReadFile(strOut), "old");
+
+    const pid_t pidFull = StartTool({"--format", "pdf", "-"}, "/dev/full", strErrFile);
+    ASSERT_EQ(waitpid(pidFull, &nStatus, 0), pidFull);
+    EXPECT_TRUE(WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 1) << nStatus;
+    EXPECT_EQ(TempFolder::ReadFile(strErrFile),
+              "brelvin-render: cannot write to standard output: No space left on device\n");
+}
+
+TEST_F(RenderTool, StandardOutputTakesEitherFormat)
+{
+    for (const char* pszFormat : {"pdf", "png"}) {
+        const TOOL_RESULT r = RunTool(m_folder, {"--year", "2027", "--format", pszFormat, "-"});
+        EXPECT_EQ(r.nExitCode, 0) << r.strError;
+        EXPECT_EQ(r.strOutput.substr(0, 4), std::string(pszFormat) == "pdf" ? "%PDF" : "\x89PNG");
+        EXPECT_TRUE(m_folder.Entries().empty());
     }
 }
 
@@ -273,9 +324,10 @@ TEST_F(RenderTool, HelpAndVersionPrintToStandardOutputAndRefusalsPointToHelp)
     const TOOL_RESULT help = RunTool(m_folder, {"--help"});
     EXPECT_EQ(help.nExitCode, 0);
     EXPECT_EQ(help.strError, "");
-    EXPECT_EQ(help.strOutput.rfind("Usage: brelvin-render [OPTION]... OUTPUT.png\n", 0), 0u) << help.strOutput;
-    for (const char* pszOption : {"--year YEAR", "--select YYYY-MM-DD", "--size WIDTHxHEIGHT", "--scale F", "--help",
-                                "--version"}) {
+    EXPECT_EQ(help.strOutput.rfind("Usage: brelvin-render [OPTION]... OUTPUT\n", 0), 0u) << help.strOutput;
+    EXPECT_NE(help.strOutput.find("\n  brelvin-render --year 2027 --format pdf - | lp\n"), std::string::npos);
+    for (const char* pszOption : {"--year YEAR", "--select YYYY-MM-DD", "--size WIDTHxHEIGHT", "--format pdf|png",
+                                "--scale F", "--paper a4|letter|a3", "--help", "--version"}) {
         EXPECT_NE(help.strOutput.find(std::string("\n  ") + pszOption), std::string::npos) << pszOption;
     }
 

@@ -22,12 +22,14 @@ void CopyWindowColors(AFCYearObj& year)
 
 }  // namespace
 
-CCalendarPicture::CCalendarPicture(int cx, int cy, int nScale)
+CCalendarPicture::CCalendarPicture(int cx, int cy, int nScale, BOOL bPixels)
     : m_rcClient(0, 0, cx, cy), m_surface{nullptr, 0, 0, 0}, m_pYearObj(nullptr)
 {
-    const RECT rcDevice = AfxScaleToDevice(nScale, m_rcClient);
-    m_pixels.resize(static_cast<size_t>(rcDevice.right) * static_cast<size_t>(rcDevice.bottom));
-    m_surface = AFX_SURFACE{m_pixels.data(), rcDevice.right, rcDevice.bottom, rcDevice.right};
+    if (bPixels) {
+        const RECT rcDevice = AfxScaleToDevice(nScale, m_rcClient);
+        m_pixels.resize(static_cast<size_t>(rcDevice.right) * static_cast<size_t>(rcDevice.bottom));
+        m_surface = AFX_SURFACE{m_pixels.data(), rcDevice.right, rcDevice.bottom, rcDevice.right};
+    }
     m_dcClient.Attach(AfxCreateSurfaceDC(m_surface, POINT{0, 0}, m_rcClient, nScale));
     m_pYearObj = new AFCYearObj(kStartYear, kFirstBounds);
     CopyWindowColors(*m_pYearObj);
@@ -68,9 +70,13 @@ AFCDayObj* CCalendarPicture::ClickDay(int nYear, int nMonth, int nDay)
     return pHit;
 }
 
-void CCalendarPicture::Paint()
+void CCalendarPicture::Paint() { PaintOn(&m_dcClient); }
+
+void CCalendarPicture::Print(CDC* pPrinter) { PaintOn(pPrinter); }
+
+void CCalendarPicture::PaintOn(CDC* pDC)
 {
-    CMemDC dc(&m_dcClient);
+    CMemDC dc(pDC);
     dc.FillSolidRect(m_rcClient, kFrameColor);
     m_pYearObj->m_rcBounds = m_rcClient;
     m_pYearObj->Draw(&dc);

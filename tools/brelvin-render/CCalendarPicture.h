@@ -19,8 +19,9 @@ public:
     static constexpr COLORREF kFrameColor = 0x474747;
 
     // Start-up for a client area cx by cy: year 2000 laid out for the window's outer
-    // size (one border pixel more on each side), then the first paint.
-    CCalendarPicture(int cx, int cy, int nScale = AFX_SCALE_ONE);
+    // size (one border pixel more on each side), then the first paint. Without bPixels the
+    // paints go nowhere, for a picture that is only printed.
+    CCalendarPicture(int cx, int cy, int nScale = AFX_SCALE_ONE, BOOL bPixels = TRUE);
     ~CCalendarPicture();
     CCalendarPicture(const CCalendarPicture&) = delete;
     CCalendarPicture& operator=(const CCalendarPicture&) = delete;
@@ -34,15 +35,21 @@ public:
     // The window's paint: frame fill, bounds = client rectangle, the calendar's Draw,
     // all through an off-screen context on the client surface.
     void Paint();
+    // The same paint on a printer surface, where the off-screen context passes it through.
+    void Print(CDC* pPrinter);
 
     // The picture's pixels 0x00RRGGBB, top row first, Width() per row: the client size
     // times the factor.
     const uint32_t* GetPixels() const { return m_pixels.data(); }
     int Width() const { return m_surface.cx; }
     int Height() const { return m_surface.cy; }
+    // The client area in the calendar's own pixels.
+    int ClientWidth() const { return m_rcClient.Width(); }
+    int ClientHeight() const { return m_rcClient.Height(); }
     AFCYearObj& GetYearObj() { return *m_pYearObj; }
 
 private:
+    void PaintOn(CDC* pDC);
     AFCDayObj* FindDay(int nYear, int nMonth, int nDay) const;
 
     CRect m_rcClient;

@@ -7,33 +7,18 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/core/AfxPrintable.h"
-#include "platform/core/CMirrorFile.h"
-#include "tools/brelvin-render/CInterruptCleanup.h"
+#include "tools/brelvin-render/CRenderOutput.h"
 
 namespace {
-
-// Where libpng's output goes, and the first error number of writing it.
-struct PNG_SINK {
-    CFile* pFile;
-    int nOsError;
-};
 
 // libpng reports through longjmp; keep its own messages off stderr.
 void PngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void PngWarning(png_structp, png_const_charp) {}
 
-// Exceptions must not cross libpng's frames: the error goes back as a libpng error.
+// A failed write goes back as a libpng error.
 void PngWrite(png_structp png, png_bytep pData, png_size_t nLength)
 {
-    PNG_SINK* pSink = static_cast<PNG_SINK*>(png_get_io_ptr(png));
-    try {
-        pSink->pFile->Write(pData, static_cast<UINT>(nLength));
-    } catch (CFileException* e) {
-        pSink->nOsError = static_cast<int>(e->m_lOsError);
-        e->Delete();
-    }
-    if (pSink->nOsError != 0) {
+    if (!static_cast<CRenderOutput*>(png_get_io_ptr(png))->Write(pData, nLength)) {
         png_error(png, "write");
     }
 }
@@ -51,7 +36,7 @@ void ToRgb(const uint32_t* pRow, int cx, png_bytep pOut)
 }
 
 // Only plain data lives in this frame, since libpng leaves it by longjmp on errors.
-bool WriteImage(PNG_SINK* pSink, const uint32_t* pPixels, int cx, int cy, png_bytep pRow)
+bool WriteImage(CRenderOutput* pOutput, const uint32_t* pPixels, int cx, int cy, png_bytep pRow)
 {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
     if (png == nullptr) {
@@ -62,7 +47,7 @@ bool WriteImage(PNG_SINK* pSink, const uint32_t* pPixels, int cx, int cy, png_by
         png_destroy_write_struct(&png, &info);
         return false;
     }
-    png_set_write_fn(png, pSink, PngWrite, PngFlush);
+    png_set_write_fn(png, pOutput, PngWrite, PngFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(cx), static_cast<png_uint_32>(cy), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -75,47 +60,15 @@ bool WriteImage(PNG_SINK* pSink, const uint32_t* pPixels, int cx, int cy, png_by
     return true;
 }
 
-// Renames the complete file over the target; 0 or the error number.
-int Commit(CMirrorFile& file)
-{
-    try {
-        file.Close();
-        return 0;
-    } catch (CFileException* e) {
-        int nOsError = static_cast<int>(e->m_lOsError);
-        e->Delete();
-        return nOsError;
-    }
-}
-
-CString Reason(LPCTSTR lpszPathName, int nOsError)
-{
-    CString str;
-    str.Format("cannot write %s: %s", static_cast<LPCTSTR>(AfxPrintable(lpszPathName)), std::strerror(nOsError));
-    return str;
-}
-
 }  // namespace
 
 BOOL CPngWriter::Write(LPCTSTR lpszPathName, const uint32_t* pPixels, int cx, int cy, CString& strError)
 {
     std::vector<png_byte> row(static_cast<size_t>(cx) * 3);
-    CMirrorFile file;
-    CInterruptCleanup cleanup;
-    CFileException error;
-    if (!file.Open(lpszPathName, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyNone, &error)) {
-        strError = Reason(lpszPathName, static_cast<int>(error.m_lOsError));
+    CRenderOutput output;
+    if (!output.Open(lpszPathName, strError)) {
         return FALSE;
     }
-    cleanup.Watch(file.GetMirrorName());
-    PNG_SINK sink = {&file, 0};
-    bool bWritten = WriteImage(&sink, pPixels, cx, cy, row.data());
-    cleanup.Hold();
-    int nOsError = bWritten ? Commit(file) : sink.nOsError != 0 ? sink.nOsError : EIO;
-    if (nOsError != 0) {
-        file.Abort();
-        strError = Reason(lpszPathName, nOsError);
-        return FALSE;
-    }
-    return TRUE;
+    const bool bWritten = WriteImage(&output, pPixels, cx, cy, row.data());
+    return output.Close(bWritten ? nullptr : std::strerror(EIO), strError);
 }

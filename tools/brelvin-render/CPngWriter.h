@@ -3,6 +3,7 @@
 // once it is complete; a target reached through symbolic links is replaced and the links
 // stay; an existing target keeps its permissions; anything but a regular file is refused.
 // SIGINT or SIGTERM during the write remove the temporary file before they end the program.
+// "-" writes to standard output (CRenderOutput).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "tools/brelvin-render/CRenderOptions.h"
 
+#include <strings.h>
+
 #include <cstring>
 
 #include "calendar/AFCYueObj.h"
@@ -41,23 +43,32 @@ BOOL FindEmptyArgument(int argc, const char* const* argv, CString& strError)
 
 LPCTSTR CRenderOptions::GetHelpText()
 {
-    return "Usage: brelvin-render [OPTION]... OUTPUT.png\n"
-           "Writes Brelvin's year calendar, as the program shows it, to a PNG file.\n"
+    return "Usage: brelvin-render [OPTION]... OUTPUT\n"
+           "Writes Brelvin's year calendar, as the program shows it, to a PNG picture or\n"
+           "a one-page PDF for printing.\n"
            "\n"
            "  --year YEAR           the calendar after a change to YEAR, 1584 to 999999;\n"
            "                        without it, the year 2000 as at start-up\n"
            "  --select YYYY-MM-DD   that day selected, as a click on its cell does\n"
            "  --size WIDTHxHEIGHT   the calendar's size in pixels, from 1x1 to 8192x8192;\n"
            "                        628x499 by default\n"
-           "  --scale F             the picture on a screen scaled by F, 1 to 4 in steps\n"
-           "                        of 0.25 (1.5, 2, ...): the size stays in the\n"
+           "  --format pdf|png      the kind of file; without it, a PDF for an OUTPUT\n"
+           "                        ending in .pdf, otherwise a PNG\n"
+           "  --scale F             PNG: the picture on a screen scaled by F, 1 to 4 in\n"
+           "                        steps of 0.25 (1.5, 2, ...): the size stays in the\n"
            "                        calendar's own pixels, the file is F times as large,\n"
            "                        at most 8192x8192; 1 by default\n"
+           "  --paper a4|letter|a3  PDF: the sheet, landscape, A4 by default; the calendar\n"
+           "                        fills it inside 10 mm margins\n"
            "  --help                show this help and exit\n"
            "  --version             show the version and exit\n"
            "\n"
-           "An existing OUTPUT.png is replaced whole and keeps its permissions; a symbolic\n"
-           "link is written through to its file. A device, FIFO or socket is refused.\n"
+           "OUTPUT - writes to standard output and needs --format. An existing OUTPUT is\n"
+           "replaced whole and keeps its permissions; a symbolic link is written through to\n"
+           "its file. A device, FIFO or socket is refused.\n"
+           "\n"
+           "To print a year:\n"
+           "  brelvin-render --year 2027 --format pdf - | lp\n"
            "\n"
            "Exit status: 0 written; 1 the output could not be written; 2 the command line\n"
            "was refused.\n";
@@ -76,7 +87,8 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
             return TRUE;
         }
         const BOOL bValued = std::strcmp(pszArg, "--year") == 0 || std::strcmp(pszArg, "--select") == 0 ||
-                             std::strcmp(pszArg, "--size") == 0 || std::strcmp(pszArg, "--scale") == 0;
+                             std::strcmp(pszArg, "--size") == 0 || std::strcmp(pszArg, "--scale") == 0 ||
+                             std::strcmp(pszArg, "--format") == 0 || std::strcmp(pszArg, "--paper") == 0;
         if (bValued && i + 1 >= argc) {
             strError = CString("option ") + pszArg + " needs a value";
             return FALSE;
@@ -90,7 +102,11 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
             bOk = ParseSize(argv[++i], strError);
         } else if (std::strcmp(pszArg, "--scale") == 0) {
             bOk = ParseScale(argv[++i], strError);
-        } else if (pszArg[0] == '-') {
+        } else if (std::strcmp(pszArg, "--format") == 0) {
+            bOk = ParseFormat(argv[++i], strError);
+        } else if (std::strcmp(pszArg, "--paper") == 0) {
+            bOk = ParsePaper(argv[++i], strError);
+        } else if (pszArg[0] == '-' && pszArg[1] != '\0') {
             strError = "unknown option " + Quoted(pszArg);
             bOk = FALSE;
         } else if (!m_strOutput.IsEmpty()) {
@@ -107,7 +123,7 @@ BOOL CRenderOptions::Parse(int argc, const char* const* argv, CString& strError)
         strError = "no output file";
         return FALSE;
     }
-    return CheckPictureSize(strError);
+    return CheckFormat(strError) && (m_bPdf || CheckPictureSize(strError));
 }
 
 BOOL CRenderOptions::ParseYear(const char* psz, CString& strError)
@@ -166,6 +182,54 @@ BOOL CRenderOptions::ParseScale(const char* psz, CString& strError)
     if (!AfxParseScale(psz, &m_nScale)) {
         strError.Format("the scale must be a factor from 1 to 4 in steps of 0.25, not %s",
                         static_cast<LPCTSTR>(Quoted(psz)));
+        return FALSE;
+    }
+    m_bScale = TRUE;
+    return TRUE;
+}
+
+BOOL CRenderOptions::ParseFormat(const char* psz, CString& strError)
+{
+    if (strcasecmp(psz, "pdf") != 0 && strcasecmp(psz, "png") != 0) {
+        strError = "the format must be pdf or png, not " + Quoted(psz);
+        return FALSE;
+    }
+    m_bFormat = TRUE;
+    m_bPdf = strcasecmp(psz, "pdf") == 0;
+    return TRUE;
+}
+
+BOOL CRenderOptions::ParsePaper(const char* psz, CString& strError)
+{
+    const char* const names[] = {"a4", "letter", "a3"};
+    for (int i = 0; i < 3; ++i) {
+        if (strcasecmp(psz, names[i]) == 0) {
+            m_bPaper = TRUE;
+            m_nPaper = static_cast<CPdfWriter::Paper>(i);
+            return TRUE;
+        }
+    }
+    strError = "the paper must be a4, letter or a3, not " + Quoted(psz);
+    return FALSE;
+}
+
+// The format from the name when none is given; then what each format has no use for.
+BOOL CRenderOptions::CheckFormat(CString& strError)
+{
+    const int nLength = m_strOutput.GetLength();
+    if (m_strOutput == "-" && !m_bFormat) {
+        strError = "standard output needs --format pdf or --format png";
+        return FALSE;
+    }
+    if (!m_bFormat) {
+        m_bPdf = nLength >= 4 && strcasecmp(static_cast<LPCTSTR>(m_strOutput) + nLength - 4, ".pdf") == 0;
+    }
+    if (m_bPdf && m_bScale) {
+        strError = "--scale is for a PNG; a PDF has no pixels to scale";
+        return FALSE;
+    }
+    if (!m_bPdf && m_bPaper) {
+        strError = "--paper is for a PDF; a PNG has no paper";
         return FALSE;
     }
     return TRUE;

@@ -1,13 +1,15 @@
 // The command line of brelvin-render:
-//   brelvin-render [--year YEAR] [--select YYYY-MM-DD] [--size WIDTHxHEIGHT] [--scale F]
-//                  OUTPUT.png
+//   brelvin-render [--year YEAR] [--select YYYY-MM-DD] [--size WIDTHxHEIGHT]
+//                  [--format pdf|png] [--scale F] [--paper a4|letter|a3] OUTPUT
 //   brelvin-render --help | --version
-// Options are read in order; --help or --version ends the reading.
+// Options are read in order; --help or --version ends the reading. OUTPUT "-" is standard
+// output.
 #pragma once
 
 #include "platform/core/AfxScale.h"
 #include "platform/core/CString.h"
 #include "platform/core/WinDef.h"
+#include "tools/brelvin-render/CPdfWriter.h"
 
 class CRenderOptions {
 public:
@@ -33,6 +35,8 @@ public:
     int m_nWidth = kDefaultWidth;
     int m_nHeight = kDefaultHeight;
     int m_nScale = AFX_SCALE_ONE;  // quarters: the screen's factor that the picture is for
+    BOOL m_bPdf = FALSE;           // from --format, else from the output's name
+    CPdfWriter::Paper m_nPaper = CPdfWriter::paperA4;
     CString m_strOutput;
 
 private:
@@ -40,5 +44,12 @@ private:
     BOOL ParseDate(const char* psz, CString& strError);
     BOOL ParseSize(const char* psz, CString& strError);
     BOOL ParseScale(const char* psz, CString& strError);
+    BOOL ParseFormat(const char* psz, CString& strError);
+    BOOL ParsePaper(const char* psz, CString& strError);
+    BOOL CheckFormat(CString& strError);
     BOOL CheckPictureSize(CString& strError) const;
+
+    BOOL m_bFormat = FALSE;  // the options given, for the rules between them
+    BOOL m_bScale = FALSE;
+    BOOL m_bPaper = FALSE;
 };

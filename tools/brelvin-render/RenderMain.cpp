@@ -6,6 +6,7 @@
 
 #include "platform/core/AfxVersionInfo.h"
 #include "tools/brelvin-render/CCalendarPicture.h"
+#include "tools/brelvin-render/CPdfWriter.h"
 #include "tools/brelvin-render/CPngWriter.h"
 #include "tools/brelvin-render/CRenderOptions.h"
 
@@ -48,7 +49,8 @@ int RenderMain(int argc, const char* const* argv)
     if (options.m_bHelp || options.m_bVersion) {
         return PrintInfo(options);
     }
-    CCalendarPicture picture(options.m_nWidth, options.m_nHeight, options.m_nScale);
+    // A PDF is drawn once, at the end, on its page: the steps before it need no pixels.
+    CCalendarPicture picture(options.m_nWidth, options.m_nHeight, options.m_nScale, !options.m_bPdf);
     if (options.m_bYear) {
         picture.ChangeYear(options.m_nYear);
     }
@@ -58,8 +60,9 @@ int RenderMain(int argc, const char* const* argv)
                         options.m_nSelDay);
         return Refuse(strError);
     }
-    if (!CPngWriter::Write(options.m_strOutput, picture.GetPixels(), picture.Width(), picture.Height(), strError)) {
-        return Fail(kExitUnwritable, strError);
-    }
-    return 0;
+    const BOOL bWritten =
+        options.m_bPdf ? CPdfWriter::Write(options.m_strOutput, picture, options.m_nPaper, strError)
+                       : CPngWriter::Write(options.m_strOutput, picture.GetPixels(), picture.Width(), picture.Height(),
+                                           strError);
+    return bWritten ? 0 : Fail(kExitUnwritable, strError);
 }
