@@ -10,6 +10,7 @@
 
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
+#include "platform/backend/CNoBusAutolaunch.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ bool ChooseVideoDriver()
 // at once, so programs started from here see the user's own environment.
 int InitVideo()
 {
+    const CNoBusAutolaunch noAutolaunch;
     const bool bEmptyCompose = SDL_getenv("XCOMPOSEFILE") == nullptr;
     if (bEmptyCompose)
         setenv("XCOMPOSEFILE", "/dev/null", 0);
