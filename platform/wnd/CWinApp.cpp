@@ -13,6 +13,7 @@
 #include "platform/core/CException.h"
 #include "platform/core/CWaitCursor.h"
 #include "platform/wnd/AfxWindow.h"
+#include "platform/wnd/CAccessibleBridge.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -255,6 +256,7 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
     if (!AfxBackendInit(ppszError))
         return FALSE;
     ChooseScreenScale();
+    CAccessibleBridge::Install(AfxGetAppName());
     SIZE screen = AfxBackendGetScreenSize();
     AfxSetSystemMetric(SM_CXSCREEN, screen.cx);
     AfxSetSystemMetric(SM_CYSCREEN, screen.cy);
@@ -270,6 +272,7 @@ void AfxWinTerm()
         if (::IsWindow(hWnd))
             ::DestroyWindow(hWnd);
     }
+    CAccessibleBridge::Uninstall();
     AfxBackendTerm();
 }
 
