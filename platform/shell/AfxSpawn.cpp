@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/backend/AfxAtspi.h"
+
 extern char** environ;
 
 namespace {
@@ -122,7 +124,8 @@ int AfxWaitForChild(pid_t pid, int nTimeoutMs, int& nStatus)
         if (std::chrono::steady_clock::now() >= end) {
             return 0;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // The accessibility bus is served meanwhile, as in every other wait.
+        AfxBackendWaitForInput(-1, 5);
     }
 }
 
