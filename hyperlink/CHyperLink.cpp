@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "platform/core/AfxUtf8.h"
+#include "platform/core/CMemoryException.h"
 #include "platform/shell/MessageBeep.h"
 #include "platform/shell/ProcessAPI.h"
 #include "platform/shell/ShellAPI.h"
 #include "platform/shell/WinReg.h"
+#include "platform/wnd/CClientDC.h"
 #include "platform/wnd/AfxMessageBox.h"
 
 namespace {
@@ -395,11 +397,13 @@ CSize CHyperLink::GetTextSize()
 {
     CString strText;
     GetWindowText(strText);
-    CDC* pDC = GetDC();
-    CFont* pOldFont = pDC->SelectObject(&m_fontLink);
-    CSize size = pDC->GetTextExtent(strText);
+    // Released on every way out, a failure on the way included.
+    CClientDC dc(this);
+    if (dc.GetSafeHdc() == nullptr)
+        AfxThrowMemoryException();
+    CFont* pOldFont = dc.SelectObject(&m_fontLink);
+    CSize size = dc.GetTextExtent(strText);
     if (pOldFont != nullptr)
-        pDC->SelectObject(pOldFont);
-    ReleaseDC(pDC);
+        dc.SelectObject(pOldFont);
     return size;
 }

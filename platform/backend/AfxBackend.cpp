@@ -11,6 +11,9 @@
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
 #include "platform/backend/CNoBusAutolaunch.h"
+#include "platform/core/AfxAlloc.h"
+#include "platform/core/AfxPrintable.h"
+#include "platform/core/WinError.h"
 
 namespace {
 
@@ -58,30 +61,38 @@ bool IsSet(const char* pszName)
     return pszValue != nullptr && *pszValue != 0;
 }
 
-// Only a real display will do, unless SDL_VIDEODRIVER asks for another driver (tests use
-// the dummy one); SDL would otherwise fall back on an invisible off-screen driver.
-bool ChooseVideoDriver()
+// X11 alone, natively or through Xwayland: SDL's Wayland driver cannot place popups and
+// shows nothing with a software window surface, and SDL must never fall back on it or on
+// an off-screen driver. SDL_VIDEODRIVER may still ask for the dummy driver (the tests do).
+const char* ChooseVideoDriver(LPCTSTR lpszProgram, CString& strError)
 {
-    if (IsSet("SDL_VIDEODRIVER"))
-        return true;
-    const char* pszDrivers = IsSet("DISPLAY") && IsSet("WAYLAND_DISPLAY") ? "x11,wayland"
-                             : IsSet("DISPLAY")                           ? "x11"
-                             : IsSet("WAYLAND_DISPLAY")                   ? "wayland"
-                                                                          : nullptr;
-    if (pszDrivers == nullptr)
-        return false;
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, pszDrivers);
-    return true;
+    const char* pszAsked = SDL_getenv("SDL_VIDEODRIVER");
+    if (pszAsked != nullptr && *pszAsked != 0 && std::strcmp(pszAsked, "x11") != 0) {
+        if (std::strcmp(pszAsked, "dummy") == 0)
+            return "dummy";
+        strError.Format("%s needs an X11 display; SDL_VIDEODRIVER=%s asks for another video driver: unset it",
+                        lpszProgram, static_cast<LPCTSTR>(AfxPrintable(pszAsked)));
+        return nullptr;
+    }
+    if (IsSet("DISPLAY"))
+        return "x11";
+    if (IsSet("WAYLAND_DISPLAY"))
+        strError.Format("%s needs an X11 display; this Wayland session has none: start Xwayland or run it under an "
+                        "X11 session",
+                        lpszProgram);
+    else
+        strError = "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return nullptr;
 }
 
 // SDL opens the X input method at start, which reads the whole compose table of the
 // locale (some thousand lines): a fifth of the time to the first frame. Nothing here takes
 // typed text, so it gets an empty table, unless the user names one; the variable goes again
 // at once, so programs started from here see the user's own environment.
-int InitVideo()
+int InitVideo(bool bX11)
 {
     const CNoBusAutolaunch noAutolaunch;
-    const bool bEmptyCompose = SDL_getenv("XCOMPOSEFILE") == nullptr;
+    const bool bEmptyCompose = bX11 && SDL_getenv("XCOMPOSEFILE") == nullptr;
     if (bEmptyCompose)
         setenv("XCOMPOSEFILE", "/dev/null", 0);
     const int nResult = SDL_Init(SDL_INIT_VIDEO);
@@ -90,13 +101,8 @@ int InitVideo()
     return nResult;
 }
 
-}  // namespace
-
-BOOL AfxBackendInit(const char** ppszError)
+void SetHints()
 {
-    if (g_bReady)
-        return TRUE;
-    static char s_szError[512];
     // Every pixel is ours: a plain software surface, no OpenGL stack behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -105,18 +111,43 @@ BOOL AfxBackendInit(const char** ppszError)
     // The pointer is grabbed only for a window that captures it, never behind our back
     // while a button is down.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
-    if (!ChooseVideoDriver()) {
-        SDL_snprintf(s_szError, sizeof s_szError, "no display: neither DISPLAY nor WAYLAND_DISPLAY is set");
-        if (ppszError != nullptr)
-            *ppszError = s_szError;
+}
+
+// FALSE with the one-line reason in strError.
+BOOL OpenDisplay(LPCTSTR lpszProgram, CString& strError)
+{
+    const char* pszDriver = ChooseVideoDriver(lpszProgram, strError);
+    if (pszDriver == nullptr)
+        return FALSE;
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, pszDriver, SDL_HINT_OVERRIDE);
+    const bool bX11 = std::strcmp(pszDriver, "x11") == 0;
+    std::string strRefusal;
+    if (bX11 && !AfxX11ProbeDisplay(strRefusal)) {
+        strError.Format("no display: cannot open display \"%s\" (%s)",
+                        static_cast<LPCTSTR>(AfxPrintable(SDL_getenv("DISPLAY"))), strRefusal.c_str());
         return FALSE;
     }
-    if (InitVideo() != 0) {
-        const char* pszDisplay = IsSet("DISPLAY") ? SDL_getenv("DISPLAY") : SDL_getenv("WAYLAND_DISPLAY");
-        SDL_snprintf(s_szError, sizeof s_szError, "no display: cannot open display \"%s\" (%s)",
-                     pszDisplay != nullptr ? pszDisplay : "", SDL_GetError());
+    if (InitVideo(bX11) != 0) {
+        if (AfxIsMemoryShort())
+            strError = "out of memory while opening the display";
+        else
+            strError.Format("no display: cannot open the %s display (%s)", pszDriver, SDL_GetError());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL AfxBackendInit(LPCTSTR lpszProgram, const char** ppszError)
+{
+    if (g_bReady)
+        return TRUE;
+    static CString s_strError;
+    SetHints();
+    if (!OpenDisplay(lpszProgram, s_strError)) {
         if (ppszError != nullptr)
-            *ppszError = s_szError;
+            *ppszError = s_strError;
         return FALSE;
     }
     SDL_StopTextInput();
@@ -126,14 +157,14 @@ BOOL AfxBackendInit(const char** ppszError)
 
 BOOL AfxBackendIsReady() { return g_bReady; }
 
-int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning)
+int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning, CString& strSource)
 {
     const char* pszDriver = g_bReady ? SDL_GetCurrentVideoDriver() : nullptr;
     // Only an X display has X resources.
     const std::string strDpi = pszDriver != nullptr && std::strcmp(pszDriver, "x11") == 0 ? AfxX11GetXftDpi() : "";
     const AFX_SCALE_SOURCES sources = {lpszOwnVariable, lpszOwnVariable != nullptr ? SDL_getenv(lpszOwnVariable) : nullptr,
                                        SDL_getenv("GDK_SCALE"), strDpi.c_str()};
-    return AfxChooseScale(sources, strWarning);
+    return AfxChooseScale(sources, strWarning, &strSource);
 }
 
 void AfxBackendTerm()
@@ -163,11 +194,16 @@ AFX_OSWINDOW* AfxBackendCreateWindow(LPCTSTR lpszTitle, int x, int y, int cx, in
     int nY = y == AFX_POS_CENTERED ? static_cast<int>(SDL_WINDOWPOS_CENTERED) : AfxDevicePixels(y);
     Uint32 nFlags = SDL_WINDOW_HIDDEN | (style.nKind == AFX_OSWINDOW_TOOLTIP ? kTooltipFlags : 0u);
     AFX_OSWINDOW* pWindow = new (std::nothrow) AFX_OSWINDOW{nullptr, style.nKind};
-    if (pWindow == nullptr)
+    if (pWindow == nullptr) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
+    }
     pWindow->pSdl = SDL_CreateWindow(lpszTitle != nullptr ? lpszTitle : "", nX, nY, DeviceSize(cx), DeviceSize(cy),
                                      nFlags);
     if (pWindow->pSdl == nullptr) {
+        // SDL says so in its own words when its memory ran out.
+        if (std::strcmp(SDL_GetError(), "Out of memory") == 0)
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         delete pWindow;
         return nullptr;
     }
@@ -233,6 +269,23 @@ void AfxBackendRaise(AFX_OSWINDOW* pWindow)
     // Without a window manager nobody else hands the keyboard to the window.
     if (AfxX11IsActive() && !AfxX11HasWindowManager())
         SDL_SetWindowInputFocus(pWindow->pSdl);
+}
+
+void AfxBackendFocusOnClick(AFX_OSWINDOW* pWindow)
+{
+    if (AfxX11IsActive() && !AfxX11HasWindowManager() && !AfxX11HasInputFocus(pWindow->pSdl))
+        SDL_SetWindowInputFocus(pWindow->pSdl);
+}
+
+void AfxBackendGetWorkArea(RECT* prcWork, RECT* prcFrame)
+{
+    if (AfxX11GetWorkArea(prcWork, prcFrame))
+        return;
+    *prcWork = RECT{0, 0, 1024, 768};
+    *prcFrame = RECT{0, 0, 0, 0};
+    SDL_DisplayMode mode;
+    if (g_bReady && SDL_GetCurrentDisplayMode(0, &mode) == 0)
+        *prcWork = RECT{0, 0, mode.w, mode.h};
 }
 
 SIZE AfxBackendGetScreenSize()

@@ -57,8 +57,9 @@ enum AFX_OSCURSOR_SHAPE {
     AFX_OSCURSOR_COUNT
 };
 
-// Opens the display. On failure returns FALSE and a one-line reason.
-BOOL AfxBackendInit(const char** ppszError);
+// Opens the X11 display (or the dummy driver that SDL_VIDEODRIVER asks for). On failure
+// returns FALSE and a one-line reason; lpszProgram names the program in it.
+BOOL AfxBackendInit(LPCTSTR lpszProgram, const char** ppszError);
 BOOL AfxBackendIsReady();
 void AfxBackendTerm();
 
@@ -66,7 +67,8 @@ void AfxBackendTerm();
 // lpszOwnVariable (the program's own), GDK_SCALE, or the X resource Xft.dpi, in that order
 // (AfxChooseScale). strWarning gets the one-line reason for passing over a value of the
 // program's own variable that is not a factor.
-int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning);
+// strSource gets what decided it.
+int AfxBackendChooseScale(LPCTSTR lpszOwnVariable, CString& strWarning, CString& strSource);
 
 // What a top-level window is, for the window manager.
 enum AFX_OSWINDOW_KIND {
@@ -98,7 +100,13 @@ BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow);
 void AfxBackendMinimize(AFX_OSWINDOW* pWindow);
 // Brings the window to the front and gives it the keyboard.
 void AfxBackendRaise(AFX_OSWINDOW* pWindow);
+// A click in the window: without a window manager nobody else would give it the keyboard.
+void AfxBackendFocusOnClick(AFX_OSWINDOW* pWindow);
 SIZE AfxBackendGetScreenSize();
+// What panels leave of the screen (all of it without a window manager), and the window
+// manager's frame around a window: its left, top, right and bottom thickness, empty without
+// one. Device pixels, unlike the rest: the factor is chosen to fit them.
+void AfxBackendGetWorkArea(RECT* prcWork, RECT* prcFrame);
 
 // Copies rc (device pixels) of the back buffer, which is as large as the window on the
 // screen, to the screen.
@@ -123,6 +131,12 @@ void AfxBackendCaptureMouse(BOOL bCapture);
 // Before the program waits for something outside it (a program it started): the pointer
 // is let go, so that the desktop stays usable, and what is drawn so far reaches the screen.
 void AfxBackendBeginExternalWait();
+
+// Waits nMs for something outside the program (a program it started). Input stays queued
+// for later; a window the screen lost pixels of is handed to the expose handler at once,
+// so that it shows again.
+void AfxBackendWaitOutside(int nMs);
+void AfxBackendSetExposeHandler(void (*pfnExposed)(AFX_OSWINDOW* pWindow));
 
 // Milliseconds since the backend started.
 DWORD AfxBackendGetTicks();

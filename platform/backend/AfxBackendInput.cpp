@@ -156,6 +156,25 @@ int NextSdlEvent(SDL_Event* pEvent, int nTimeoutMs)
 
 Uint32 WindowIdOf(AFX_OSWINDOW* pWindow) { return pWindow != nullptr ? SDL_GetWindowID(pWindow->pSdl) : 0; }
 
+void (*g_pfnExposed)(AFX_OSWINDOW*) = nullptr;
+Uint32 g_nExposedUpTo = 0;  // exposes up to this time were handed on already
+
+// Exposes waiting in the queue, handed on without taking them out: everything stays in order.
+void HandOnExposes()
+{
+    SDL_Event events[32];
+    const int nEvents = SDL_PeepEvents(events, 32, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    for (int i = 0; i < nEvents; ++i) {
+        const SDL_WindowEvent& e = events[i].window;
+        if (e.event != SDL_WINDOWEVENT_EXPOSED || SDL_TICKS_PASSED(g_nExposedUpTo, e.timestamp))
+            continue;
+        g_nExposedUpTo = e.timestamp;
+        AFX_OSWINDOW* pWindow = AfxBackendWindowFromId(e.windowID);
+        if (pWindow != nullptr && g_pfnExposed != nullptr)
+            g_pfnExposed(pWindow);
+    }
+}
+
 }  // namespace
 
 AFX_OSWINDOW* AfxBackendWindowFromId(Uint32 nWindowId)
@@ -184,6 +203,18 @@ BOOL AfxBackendNextEvent(AFX_INPUT_EVENT* pEvent, int nTimeoutMs)
             return FALSE;
         }
     }
+}
+
+void AfxBackendSetExposeHandler(void (*pfnExposed)(AFX_OSWINDOW* pWindow)) { g_pfnExposed = pfnExposed; }
+
+void AfxBackendWaitOutside(int nMs)
+{
+    if (!AfxBackendIsReady() || !AfxX11WaitForInput(nMs)) {
+        SDL_Delay(static_cast<Uint32>(nMs));
+        return;
+    }
+    SDL_PumpEvents();
+    HandOnExposes();
 }
 
 BOOL AfxBackendPushEvent(const AFX_INPUT_EVENT& event)

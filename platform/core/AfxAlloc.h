@@ -7,6 +7,7 @@
 #include <new>
 
 #include "platform/core/WinDef.h"
+#include "platform/core/WinError.h"
 
 // TRUE lets the allocation go ahead. bObject: an object of a framework class.
 typedef BOOL (*AFX_ALLOC_HOOK)(size_t nSize, BOOL bObject, LONG lRequestNumber);
@@ -16,9 +17,17 @@ AFX_ALLOC_HOOK AfxSetAllocHook(AFX_ALLOC_HOOK pfnAllocHook);
 // Asks the hook, if any, about one allocation.
 BOOL AfxAllocAllowed(size_t nSize, BOOL bObject);
 
-// A framework record, or null when memory (or the hook) refuses it.
+// Whether memory is too short for the program to run at all: a library that fails without
+// saying why (fontconfig, SDL) most likely failed for want of memory then.
+BOOL AfxIsMemoryShort();
+
+// A framework record, or null when memory (or the hook) refuses it; the last error then
+// says so, for a caller that can only tell that something failed.
 template <typename T>
 T* AfxNewRecord()
 {
-    return AfxAllocAllowed(sizeof(T), FALSE) ? new (std::nothrow) T() : nullptr;
+    T* p = AfxAllocAllowed(sizeof(T), FALSE) ? new (std::nothrow) T() : nullptr;
+    if (p == nullptr)
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return p;
 }

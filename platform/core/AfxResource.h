@@ -17,10 +17,14 @@ struct AFX_RESOURCE {
     const void* pData;  // type-specific: a C string for RT_STRING, a template for RT_DIALOG, ...
 };
 
-void AfxRegisterResources(const AFX_RESOURCE* pTable, size_t nCount);
 const void* AfxFindResource(UINT nID, UINT nType);
 
-// Registers a table when the program starts; one per resource module.
+// Registers a table when the program starts; one per resource module. The tables are
+// chained through these objects, so that loading the program allocates nothing.
 struct AFX_RESOURCE_INIT {
-    AFX_RESOURCE_INIT(const AFX_RESOURCE* pTable, size_t nCount) { AfxRegisterResources(pTable, nCount); }
+    AFX_RESOURCE_INIT(const AFX_RESOURCE* pTable, size_t nCount);
+
+    const AFX_RESOURCE* m_pTable;
+    size_t m_nCount;
+    mutable const AFX_RESOURCE_INIT* m_pNext = nullptr;
 };

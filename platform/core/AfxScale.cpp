@@ -1,7 +1,9 @@
 #include "platform/core/AfxScale.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
+#include <string>
 
 #include "platform/core/AfxDigits.h"
 #include "platform/core/AfxPrintable.h"
@@ -40,27 +42,39 @@ BOOL ReadDecimal(LPCTSTR psz, long long& nWhole, long long& nFraction, int& nFra
 
 BOOL IsSet(LPCTSTR psz) { return psz != nullptr && *psz != '\0'; }
 
-// GDK_SCALE: a whole number from 1 up.
-BOOL ReadGdkScale(LPCTSTR psz, int& nScale)
+// GDK_SCALE as GTK reads it: the whole number it starts with (after blanks and a sign),
+// anything after it ignored; nothing or 0 is 1, and a number of any size above 4 is 4.
+int ReadGdkScale(LPCTSTR psz)
 {
-    long long nWhole = 0;
-    long long nFraction = 0;
-    int nFractionDigits = 0;
-    if (!ReadDecimal(psz, nWhole, nFraction, nFractionDigits) || nFractionDigits > 0 || nWhole < 1) {
-        return FALSE;
+    while (std::isspace(static_cast<unsigned char>(*psz))) {
+        ++psz;
     }
-    nScale = static_cast<int>(std::min<long long>(nWhole * AFX_SCALE_ONE, AFX_SCALE_MAX));
-    return TRUE;
+    const bool bNegative = *psz == '-';
+    if (*psz == '+' || *psz == '-') {
+        ++psz;
+    }
+    long long nValue = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*psz)) && nValue <= AFX_SCALE_MAX; ++psz) {
+        nValue = nValue * 10 + (*psz - '0');
+    }
+    if (bNegative || nValue == 0) {
+        return AFX_SCALE_ONE;
+    }
+    return static_cast<int>(std::min<long long>(nValue * AFX_SCALE_ONE, AFX_SCALE_MAX));
 }
 
 // Xft.dpi over 96 to the nearest quarter: (dpi + 12) / 24 quarters. The fraction of the
-// dpi can never reach the next quarter on its own, so only the whole part counts.
+// dpi can never reach the next quarter on its own, so only the whole part counts. Blanks
+// around the number are the resource file's, not the number's.
 BOOL ReadXftDpi(LPCTSTR psz, int& nScale)
 {
+    std::string strDpi = psz != nullptr ? psz : "";
+    const size_t nFirst = strDpi.find_first_not_of(" \t");
+    strDpi = nFirst == std::string::npos ? "" : strDpi.substr(nFirst, strDpi.find_last_not_of(" \t") - nFirst + 1);
     long long nWhole = 0;
     long long nFraction = 0;
     int nFractionDigits = 0;
-    if (!ReadDecimal(psz, nWhole, nFraction, nFractionDigits) || (nWhole == 0 && nFraction == 0)) {
+    if (!ReadDecimal(strDpi.c_str(), nWhole, nFraction, nFractionDigits) || (nWhole == 0 && nFraction == 0)) {
         return FALSE;
     }
     nScale = static_cast<int>(std::max<long long>(AFX_SCALE_ONE, std::min<long long>((nWhole + 12) / 24, AFX_SCALE_MAX)));
@@ -119,11 +133,15 @@ BOOL AfxParseScale(LPCTSTR lpsz, int* pnScale)
     return TRUE;
 }
 
-int AfxChooseScale(const AFX_SCALE_SOURCES& sources, CString& strWarning)
+int AfxChooseScale(const AFX_SCALE_SOURCES& sources, CString& strWarning, CString* pstrSource)
 {
     strWarning.Empty();
+    CString strIgnored;
+    CString& strSource = pstrSource != nullptr ? *pstrSource : strIgnored;
+    strSource.Empty();
     int nScale = AFX_SCALE_ONE;
     if (IsSet(sources.lpszOwn)) {
+        strSource = sources.lpszOwnName != nullptr ? sources.lpszOwnName : "the scale";
         if (AfxParseScale(sources.lpszOwn, &nScale)) {
             return nScale;
         }
@@ -131,8 +149,22 @@ int AfxChooseScale(const AFX_SCALE_SOURCES& sources, CString& strWarning)
                           sources.lpszOwnName != nullptr ? sources.lpszOwnName : "the scale",
                           static_cast<LPCTSTR>(AfxPrintable(sources.lpszOwn)));
     }
-    if (ReadGdkScale(sources.lpszGdkScale, nScale) || ReadXftDpi(sources.lpszXftDpi, nScale)) {
+    if (IsSet(sources.lpszGdkScale)) {
+        strSource = "GDK_SCALE";
+        return ReadGdkScale(sources.lpszGdkScale);
+    }
+    strSource = "Xft.dpi";
+    if (ReadXftDpi(sources.lpszXftDpi, nScale)) {
         return nScale;
     }
+    strSource.Empty();
     return AFX_SCALE_ONE;
+}
+
+CString AfxScaleText(int nScale)
+{
+    static const char* const kQuarters[] = {"", ".25", ".5", ".75"};
+    CString strText;
+    strText.Format("%d%s", nScale / AFX_SCALE_ONE, kQuarters[nScale % AFX_SCALE_ONE]);
+    return strText;
 }

@@ -45,6 +45,9 @@ struct AFX_SCALE_SOURCES {
 };
 // The first source that gives a factor decides; without one the factor is 1. The
 // program's own variable, set to anything but a factor, is passed over with a one-line
-// reason in strWarning (empty otherwise). Xft.dpi goes to the nearest quarter, never
-// below 1; every source is held to 4 at most.
-int AfxChooseScale(const AFX_SCALE_SOURCES& sources, CString& strWarning);
+// reason in strWarning (empty otherwise). GDK_SCALE, once set, decides as it does for GTK
+// programs. Xft.dpi goes to the nearest quarter, never below 1; every source is held to 4
+// at most. *pstrSource, when given, gets the name of the source that decided (empty: none).
+int AfxChooseScale(const AFX_SCALE_SOURCES& sources, CString& strWarning, CString* pstrSource = nullptr);
+// A factor as text: "1", "1.25", "2.5".
+CString AfxScaleText(int nScale);

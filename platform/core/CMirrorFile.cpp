@@ -187,6 +187,11 @@ int CMirrorFile::CreateMirror(const CString& strTarget)
         m_strMirrorName = strMirror;
         struct stat st;
         if (m_hTargetLock != hFileNull && fstat(m_hTargetLock, &st) == 0) {
+            // Only root may give a file away; anyone else's save makes it theirs, as an
+            // editor's does. The mode goes last: a change of owner clears set-id bits.
+            if (fchown(hFile, st.st_uid, st.st_gid) != 0) {
+                errno = 0;
+            }
             fchmod(hFile, st.st_mode & 07777);
         }
         return 0;

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/core/AfxAlloc.h"
 #include "platform/core/CString.h"
 
 namespace {
@@ -327,5 +328,9 @@ BOOL AfxCheckFonts(CString& strError)
         return FALSE;
     }
     strError = AfxFontEngine::Instance().GetFailure(lf).c_str();
+    // fontconfig and FreeType say no more than that they failed: with memory too short for
+    // the program to run at all, that is what to say.
+    if (!strError.IsEmpty() && AfxIsMemoryShort())
+        strError = "out of memory while looking for a font";
     return strError.IsEmpty();
 }

@@ -1,5 +1,7 @@
 #include "platform/shell/AfxSpawn.h"
 
+#include "platform/backend/AfxBackend.h"
+
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -11,8 +13,6 @@
 #include <system_error>
 #include <thread>
 #include <vector>
-
-#include "platform/backend/AfxAtspi.h"
 
 extern char** environ;
 
@@ -124,8 +124,7 @@ int AfxWaitForChild(pid_t pid, int nTimeoutMs, int& nStatus)
         if (std::chrono::steady_clock::now() >= end) {
             return 0;
         }
-        // The accessibility bus is served meanwhile, as in every other wait.
-        AfxBackendWaitForInput(-1, 5);
+        AfxBackendWaitOutside(5);
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "platform/shell/AfxCommandLine.h"
 #include "platform/shell/AfxSpawn.h"
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 
 LONG CSpawnProcess::Start(LPCTSTR pszCommandLine, LPCTSTR pszDirectory, DWORD& dwProcessId)
 {

@@ -5,7 +5,7 @@
 #include "platform/backend/AfxBackend.h"
 #include "platform/shell/AfxSpawn.h"
 #include "platform/shell/ShellAPI.h"
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 
 namespace {
 

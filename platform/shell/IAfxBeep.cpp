@@ -1,11 +1,11 @@
 #include "platform/shell/IAfxBeep.h"
 
-#include "platform/backend/SdlBeep.h"
+#include "platform/backend/AfxDesktopBeep.h"
 
 namespace {
 
-struct CSdlBeep : IAfxBeep {
-    BOOL Beep(UINT uType) override { return AfxSdlBeep(uType); }
+struct CDesktopBeep : IAfxBeep {
+    BOOL Beep(UINT uType) override { return AfxDesktopBeep(uType); }
 };
 
 IAfxBeep* s_pBeep = nullptr;
@@ -21,6 +21,6 @@ IAfxBeep* AfxSetBeep(IAfxBeep* pBeep)
 
 IAfxBeep* AfxGetBeep()
 {
-    static CSdlBeep s_sdlBeep;
-    return s_pBeep != nullptr ? s_pBeep : &s_sdlBeep;
+    static CDesktopBeep s_desktopBeep;
+    return s_pBeep != nullptr ? s_pBeep : &s_desktopBeep;
 }

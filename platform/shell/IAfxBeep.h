@@ -1,5 +1,5 @@
-// Where the system beep sounds. A short tone through SDL audio by default; a test installs
-// its own, and puts the previous one back afterwards.
+// Where the system beep sounds. The desktop's beep by default (AfxDesktopBeep); a test
+// installs its own, and puts the previous one back afterwards.
 #pragma once
 
 #include "platform/core/WinDef.h"

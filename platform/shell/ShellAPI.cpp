@@ -1,7 +1,7 @@
 #include "platform/shell/ShellAPI.h"
 
 #include "platform/shell/IAfxShell.h"
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 
 HINSTANCE ShellExecute(HWND /*hwnd*/, LPCTSTR lpOperation, LPCTSTR lpFile, LPCTSTR lpParameters,
                        LPCTSTR lpDirectory, int nShowCmd)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/core/WinDef.h"
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 
 typedef DWORD REGSAM;
 typedef HKEY* PHKEY;

@@ -126,11 +126,19 @@ HWND AfxCreateDialogIndirect(const AFX_DLGTEMPLATE* pTemplate, HWND hOwner, CWnd
         return nullptr;
     hDlg->hOwnedFont = CreateDialogFont(pTemplate);
     hDlg->hFont = hDlg->hOwnedFont;
+    if (hDlg->hFont == nullptr) {
+        DestroyWindow(hDlg);
+        return nullptr;
+    }
     for (int i = 0; i < pTemplate->nItems; ++i) {
         const AFX_DLGITEMTEMPLATE& item = pTemplate->pItems[i];
         HWND hItem = CreateItem(hDlg, item, hDlg->hFont);
-        if (hItem != nullptr && hDlg->nDefID == 0 && IsPushButton(hItem) &&
-            (item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+        // A dialog with a control missing is not shown half made.
+        if (hItem == nullptr) {
+            DestroyWindow(hDlg);
+            return nullptr;
+        }
+        if (hDlg->nDefID == 0 && IsPushButton(hItem) && (item.dwStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
             hDlg->nDefID = static_cast<UINT>(item.nID);
     }
     HWND hFirst = FirstTabStop(hDlg);

@@ -100,6 +100,8 @@ void MouseEvent(HWND hTop, const AFX_INPUT_EVENT& e)
     if (e.nType == AFX_EVENT_BUTTONDOWN) {
         g_hLastDown = hTarget;
         g_hActive = hTop;
+        if (!AfxIsPopupWindow(hTop))
+            AfxBackendFocusOnClick(hTop->pOs);
     }
     POINT ptClient = ptScreen;
     ScreenToClient(hTarget, &ptClient);
@@ -193,6 +195,17 @@ BOOL AfxPumpBackendEvent(int nTimeoutMs)
     return TRUE;
 }
 
+void AfxPresentExposed(AFX_OSWINDOW* pOs)
+{
+    HWND hTop = AfxWindowFromOs(pOs);
+    if (hTop == nullptr)
+        return;
+    RECT rcAll;
+    GetClientRect(hTop, &rcAll);
+    AfxAddPresentRect(hTop, rcAll);
+    AfxPresentAll();
+}
+
 void AfxForgetWindowInput(HWND hWnd)
 {
     if (IsSelfOrChild(hWnd, g_hCapture))
@@ -261,6 +274,13 @@ HWND SetFocus(HWND hWnd)
 }
 
 HWND GetFocus() { return g_hFocus; }
+
+void AfxGiveKeyboardBack(HWND hTop)
+{
+    SetFocus(IsWindow(hTop->hLastFocus) && IsChild(hTop, hTop->hLastFocus) ? hTop->hLastFocus : hTop);
+    if (hTop->bShown && IsWindowEnabled(hTop))
+        AfxBackendRaise(hTop->pOs);
+}
 
 HWND GetActiveWindow() { return g_hActive; }
 

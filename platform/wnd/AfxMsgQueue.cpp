@@ -17,7 +17,14 @@ struct AFX_TIMER {
     TIMERPROC pfnProc;
 };
 
-std::deque<MSG> g_queue;
+// Made at its first use, not while the program loads: an empty deque already allocates,
+// and a failure before main could only abort.
+std::deque<MSG>& Queue()
+{
+    static std::deque<MSG> s_queue;
+    return s_queue;
+}
+
 std::vector<AFX_TIMER> g_timers;
 BOOL g_bQuit = FALSE;
 int g_nQuitCode = 0;
@@ -48,10 +55,10 @@ BOOL NextMessage(LPMSG lpMsg, UINT wRemoveMsg, BOOL bWait)
 {
     BOOL bRemove = (wRemoveMsg & PM_REMOVE) != 0;
     for (;;) {
-        if (!g_queue.empty()) {
-            *lpMsg = g_queue.front();
+        if (!Queue().empty()) {
+            *lpMsg = Queue().front();
             if (bRemove)
-                g_queue.pop_front();
+                Queue().pop_front();
             return TRUE;
         }
         if (AfxPumpBackendEvent(0))
@@ -99,7 +106,7 @@ BOOL PostMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (hWnd != nullptr && !IsWindow(hWnd))
         return FALSE;
-    g_queue.push_back(MakeMsg(hWnd, uMsg, wParam, lParam));
+    Queue().push_back(MakeMsg(hWnd, uMsg, wParam, lParam));
     return TRUE;
 }
 
@@ -124,7 +131,7 @@ BOOL PeekMessage(LPMSG lpMsg, HWND, UINT, UINT, UINT wRemoveMsg) { return NextMe
 
 BOOL WaitMessage()
 {
-    if (!g_queue.empty() || g_bQuit)
+    if (!Queue().empty() || g_bQuit)
         return TRUE;
     AfxPresentAll();
     AfxPumpBackendEvent(AfxNextTimerDelay());
@@ -150,8 +157,8 @@ LRESULT DispatchMessage(const MSG* lpMsg)
 
 void AfxRemoveWindowMessages(HWND hWnd)
 {
-    g_queue.erase(std::remove_if(g_queue.begin(), g_queue.end(), [hWnd](const MSG& msg) { return msg.hwnd == hWnd; }),
-                  g_queue.end());
+    Queue().erase(std::remove_if(Queue().begin(), Queue().end(), [hWnd](const MSG& msg) { return msg.hwnd == hWnd; }),
+                  Queue().end());
     g_timers.erase(std::remove_if(g_timers.begin(), g_timers.end(),
                                   [hWnd](const AFX_TIMER& timer) { return timer.hWnd == hWnd; }),
                    g_timers.end());

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/backend/AfxBackend.h"
+#include "platform/core/AfxAlloc.h"
 #include "platform/wnd/AfxWindow.h"
 
 namespace {
@@ -85,13 +86,28 @@ RECT PaintClip(HWND hWnd, const RECT& rcPaint)
 
 }  // namespace
 
-// As large as the window is on the screen, in device pixels.
-void AfxResizeBackBuffer(HWND hTop)
+// As large as the window is on the screen, in device pixels. The old buffer stays when
+// memory refuses the new one.
+BOOL AfxResizeBackBuffer(HWND hTop, int cx, int cy)
 {
     const int nScale = AfxGetScreenScale();
-    hTop->cxBuffer = std::max(1, AfxScaleToDevice(nScale, hTop->rcWindow.right - hTop->rcWindow.left));
-    hTop->cyBuffer = std::max(1, AfxScaleToDevice(nScale, hTop->rcWindow.bottom - hTop->rcWindow.top));
-    hTop->backBuffer.assign(static_cast<size_t>(hTop->cxBuffer) * static_cast<size_t>(hTop->cyBuffer), 0);
+    const int cxBuffer = std::max(1, AfxScaleToDevice(nScale, cx));
+    const int cyBuffer = std::max(1, AfxScaleToDevice(nScale, cy));
+    const size_t nPixels = static_cast<size_t>(cxBuffer) * static_cast<size_t>(cyBuffer);
+    std::vector<uint32_t> buffer;
+    try {
+        if (AfxAllocAllowed(nPixels * sizeof(uint32_t), FALSE))
+            buffer.assign(nPixels, 0);
+    } catch (const std::bad_alloc&) {
+    }
+    if (buffer.size() != nPixels) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
+    hTop->backBuffer.swap(buffer);
+    hTop->cxBuffer = cxBuffer;
+    hTop->cyBuffer = cyBuffer;
+    return TRUE;
 }
 
 AFX_SURFACE AfxBackBufferSurface(HWND hTop)

@@ -79,7 +79,9 @@ void Paint(HWND hWnd)
 {
     PAINTSTRUCT ps;
     CDC dc;
-    dc.Attach(BeginPaint(hWnd, &ps));
+    // Without a surface (memory refused one) the parent is not even asked for colours.
+    if (!dc.Attach(BeginPaint(hWnd, &ps)))
+        return;
     CRect rc;
     GetClientRect(hWnd, &rc);
     switch (hWnd->dwStyle & SS_TYPEMASK) {

@@ -71,20 +71,22 @@ void UnlinkFromParent(HWND hWnd)
     list.erase(std::remove(list.begin(), list.end(), hWnd), list.end());
 }
 
+// A centred window goes over its owner, or the middle of the work area, and stays inside
+// the work area as a dialog does.
 void PlaceTopLevel(HWND hWnd, int x, int y, int cx, int cy)
 {
-    SIZE screen = AfxBackendGetScreenSize();
     HWND hOwner = hWnd->hOwner;
-    if (x == AFX_POS_CENTERED) {
-        RECT rcAround = {0, 0, screen.cx, screen.cy};
-        if (hOwner != nullptr && hOwner->bShown)
-            GetWindowRect(hOwner, &rcAround);
-        x = rcAround.left + (rcAround.right - rcAround.left - cx) / 2;
-        y = rcAround.top + (rcAround.bottom - rcAround.top - cy) / 2;
-        x = std::max(0, x);
-        y = std::max(0, y);
+    if (x != AFX_POS_CENTERED) {
+        SetRect(&hWnd->rcWindow, x, y, x + cx, y + cy);
+        return;
     }
+    RECT rcAround = AfxGetWorkArea();
+    if (hOwner != nullptr && hOwner->bShown)
+        GetWindowRect(hOwner, &rcAround);
+    x = rcAround.left + (rcAround.right - rcAround.left - cx) / 2;
+    y = rcAround.top + (rcAround.bottom - rcAround.top - cy) / 2;
     SetRect(&hWnd->rcWindow, x, y, x + cx, y + cy);
+    AfxKeepInWorkArea(hWnd->rcWindow);
 }
 
 // What the window manager is told about the window, from its styles.
@@ -113,7 +115,11 @@ BOOL CreateOsWindow(HWND hWnd)
                                        OsStyleOf(hWnd));
     if (hWnd->pOs == nullptr)
         return FALSE;
-    AfxResizeBackBuffer(hWnd);
+    if (!AfxResizeBackBuffer(hWnd, rc.right - rc.left, rc.bottom - rc.top)) {
+        AfxBackendDestroyWindow(hWnd->pOs);
+        hWnd->pOs = nullptr;
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -255,6 +261,9 @@ BOOL LinkWindow(HWND hWnd, HWND hWndParent, HMENU hMenu, const RECT& rc)
         hWndParent->children.push_back(hWnd);
     } else {
         hWnd->hOwner = IsWindow(hWndParent) ? GetTopLevelWindow(hWndParent) : nullptr;
+        // The first window decides whether the factor fits the screen.
+        if (g_topLevel.empty())
+            AfxFitScaleToWorkArea(rc.right - rc.left, rc.bottom - rc.top);
         PlaceTopLevel(hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
         if (!CreateOsWindow(hWnd))
             return FALSE;

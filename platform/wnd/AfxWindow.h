@@ -88,6 +88,17 @@ CWnd* AfxUnhookWindowCreate();
 // An owned top-level window without a caption (a tooltip): no frame, never activated.
 BOOL AfxIsPopupWindow(HWND hWnd);
 
+// The screen: its factor, chosen when the display opens and lowered when the first window
+// would not fit at it (said on standard error); where top-level windows may go.
+void AfxChooseScreenScale();
+void AfxFitScaleToWorkArea(int cx, int cy);
+// The part of the screen a top-level window's client area may take: the work area less the
+// window manager's frame, logical pixels.
+RECT AfxGetWorkArea();
+// Moves a top-level window's client area (screen coordinates) into the work area; a window
+// larger than it keeps its left and top edges inside.
+void AfxKeepInWorkArea(RECT& rcWindow);
+
 // Geometry helpers, all in logical pixels.
 int AfxBorderWidth(HWND hWnd);
 POINT AfxClientOrigin(HWND hWnd);      // client (0, 0) in the top-level window's buffer
@@ -96,7 +107,8 @@ RECT AfxVisibleClientRect(HWND hWnd);  // the part of the client area in the buf
 BOOL AfxIsDrawable(HWND hWnd);         // visible itself and all the way up
 
 // Painting.
-void AfxResizeBackBuffer(HWND hTop);
+// FALSE, the window's buffer as it was, when memory refuses a buffer of cx x cy.
+BOOL AfxResizeBackBuffer(HWND hTop, int cx, int cy);
 AFX_SURFACE AfxBackBufferSurface(HWND hTop);
 // rcBuffer: logical pixels of the top-level window.
 void AfxAddPresentRect(HWND hTop, const RECT& rcBuffer);
@@ -107,8 +119,13 @@ void AfxInvalidateParentArea(HWND hWnd);
 
 // Input.
 BOOL AfxPumpBackendEvent(int nTimeoutMs);
+// While the program waits outside, a window the screen lost pixels of shows its back
+// buffer again, as far as it is painted.
+void AfxPresentExposed(AFX_OSWINDOW* pOs);
 void AfxForgetWindowInput(HWND hWnd);
 void AfxSetIconic(HWND hWnd, BOOL bIconic);
+// A box of hTop's has gone: hTop, and the control that had its focus, take the keyboard.
+void AfxGiveKeyboardBack(HWND hTop);
 
 // Calls the window's procedure; a framework exception or a failed allocation that leaves
 // it is reported with a message box and the message ends there (a paint is validated,

@@ -68,23 +68,26 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int x, int y, int cx, int cy,
         rcNew.right = rcNew.left + cx;
         rcNew.bottom = rcNew.top + cy;
     }
+    const BOOL bResized = (rcNew.right - rcNew.left != rcOld.right - rcOld.left) ||
+                          (rcNew.bottom - rcNew.top != rcOld.bottom - rcOld.top);
+    if (hWnd->hParent == nullptr && bResized &&
+        !AfxResizeBackBuffer(hWnd, rcNew.right - rcNew.left, rcNew.bottom - rcNew.top))
+        return FALSE;
     BOOL bRedraw = (uFlags & SWP_NOREDRAW) == 0 && hWnd->hParent != nullptr && AfxIsDrawable(hWnd);
     if (bRedraw)
         AfxInvalidateParentArea(hWnd);
     hWnd->rcWindow = rcNew;
     if ((uFlags & SWP_NOZORDER) == 0)
         Restack(hWnd, hWndInsertAfter);
-    if (hWnd->hParent == nullptr && !EqualRect(&rcOld, &rcNew)) {
+    if (hWnd->hParent == nullptr && !EqualRect(&rcOld, &rcNew))
         AfxBackendMoveWindow(hWnd->pOs, rcNew.left, rcNew.top, rcNew.right - rcNew.left, rcNew.bottom - rcNew.top);
-        AfxResizeBackBuffer(hWnd);
-    }
     if (uFlags & SWP_SHOWWINDOW)
         ShowWindow(hWnd, SW_SHOWNA);
     else if (uFlags & SWP_HIDEWINDOW)
         ShowWindow(hWnd, SW_HIDE);
     if (bRedraw || (hWnd->hParent == nullptr && !EqualRect(&rcOld, &rcNew)))
         AfxInvalidateParentArea(hWnd);
-    if ((rcNew.right - rcNew.left != rcOld.right - rcOld.left) || (rcNew.bottom - rcNew.top != rcOld.bottom - rcOld.top)) {
+    if (bResized) {
         RECT rcClient;
         GetClientRect(hWnd, &rcClient);
         SendMessage(hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rcClient.right, rcClient.bottom));

@@ -4,6 +4,7 @@
 
 #include "platform/core/CException.h"
 #include "platform/core/CMemoryException.h"
+#include "platform/core/WinError.h"
 #include "platform/wnd/AfxMessageBox.h"
 #include "platform/wnd/AfxWindow.h"
 
@@ -19,6 +20,9 @@ LRESULT Report(BOOL bMemory, HWND hWnd, UINT message)
 {
     if (message == WM_PAINT && IsWindow(hWnd))
         ValidateRect(hWnd, nullptr);
+    // A dialog whose set-up failed is not shown half made: its creation fails.
+    if (message == WM_INITDIALOG && IsWindow(hWnd))
+        DestroyWindow(hWnd);
     if (!g_bReporting) {
         g_bReporting = TRUE;
         try {
@@ -29,6 +33,8 @@ LRESULT Report(BOOL bMemory, HWND hWnd, UINT message)
         }
         g_bReporting = FALSE;
     }
+    // Said once: whoever sees the operation fail must not report it again.
+    SetLastError(ERROR_SUCCESS);
     // A window whose creation failed is not made.
     if (message == WM_CREATE)
         return -1;

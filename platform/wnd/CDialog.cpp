@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "platform/core/AfxResource.h"
+#include "platform/core/CMemoryException.h"
+#include "platform/core/WinError.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CWinApp.h"
 
@@ -55,6 +57,9 @@ HWND CDialog::ModalOwner() const
     return ::GetTopLevelWindow(pOwner->m_hWnd);
 }
 
+// Whatever fails while the dialog is made, shown or run, its owner works again afterwards
+// and no half-made window stays; a box that memory refused is reported as such by
+// whoever handles the framework's memory exception.
 INT_PTR CDialog::DoModal()
 {
     const AFX_DLGTEMPLATE* pTemplate = FindTemplate();
@@ -66,10 +71,29 @@ INT_PTR CDialog::DoModal()
         ::EnableWindow(hOwner, FALSE);
     m_nModalResult = -1;
     m_bEndModal = FALSE;
-    if (AfxCreateDialogIndirect(pTemplate, hOwner, this) != nullptr && !m_bEndModal) {
-        ShowWindow(SW_SHOWNORMAL);
-        RunModalLoop();
+    ::SetLastError(ERROR_SUCCESS);
+    BOOL bCreated = FALSE;
+    try {
+        bCreated = AfxCreateDialogIndirect(pTemplate, hOwner, this) != nullptr;
+        if (bCreated && !m_bEndModal) {
+            ShowWindow(SW_SHOWNORMAL);
+            RunModalLoop();
+        }
+    } catch (...) {
+        EndModalRun(hOwner, bEnableOwner);
+        throw;
     }
+    const BOOL bOutOfMemory = !bCreated && ::GetLastError() == ERROR_NOT_ENOUGH_MEMORY;
+    EndModalRun(hOwner, bEnableOwner);
+    if (bOutOfMemory)
+        AfxThrowMemoryException();
+    return m_nModalResult;
+}
+
+// The box goes before its owner takes the keyboard back: no request about the box can
+// come after the owner's.
+void CDialog::EndModalRun(HWND hOwner, BOOL bEnableOwner)
+{
     if (m_hWnd != nullptr)
         ShowWindow(SW_HIDE);
     if (bEnableOwner)
@@ -77,8 +101,7 @@ INT_PTR CDialog::DoModal()
     if (m_hWnd != nullptr)
         DestroyWindow();
     if (hOwner != nullptr && ::IsWindow(hOwner))
-        ::SetFocus(hOwner->hLastFocus != nullptr && ::IsWindow(hOwner->hLastFocus) ? hOwner->hLastFocus : hOwner);
-    return m_nModalResult;
+        AfxGiveKeyboardBack(hOwner);
 }
 
 int CDialog::RunModalLoop()

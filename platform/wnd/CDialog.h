@@ -55,4 +55,5 @@ protected:
 private:
     const AFX_DLGTEMPLATE* FindTemplate() const;
     HWND ModalOwner() const;
+    void EndModalRun(HWND hOwner, BOOL bEnableOwner);
 };

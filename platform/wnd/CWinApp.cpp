@@ -37,26 +37,13 @@ void ShowWaitCursor(int, int nWaitCount)
     SetCursor(LoadCursor(nullptr, nWaitCount > 0 ? IDC_WAIT : IDC_ARROW));
 }
 
-// The program's own variable for the screen's factor is named after it, as its other
-// settings would be: BRELVIN_SCALE for brelvin.
-CString ScaleVariable()
+// The program's name as it heads a sentence: "Brelvin" for brelvin.
+CString ProgramTitle()
 {
-    CString strName;
-    for (LPCTSTR p = AfxGetAppName(); *p != '\0'; ++p) {
-        const unsigned char ch = static_cast<unsigned char>(*p);
-        strName += std::isalnum(ch) ? static_cast<char>(std::toupper(ch)) : '_';
-    }
-    return strName.IsEmpty() ? strName : strName + "_SCALE";
-}
-
-void ChooseScreenScale()
-{
-    const CString strVariable = ScaleVariable();
-    CString strWarning;
-    AfxSetScreenScale(AfxBackendChooseScale(strVariable.IsEmpty() ? nullptr : static_cast<LPCTSTR>(strVariable),
-                                            strWarning));
-    if (!strWarning.IsEmpty())
-        std::fprintf(stderr, "%s: %s\n", AfxGetAppName(), static_cast<LPCTSTR>(strWarning));
+    std::string strTitle = AfxGetAppName();
+    if (!strTitle.empty())
+        strTitle[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(strTitle[0])));
+    return CString(strTitle.c_str());
 }
 
 }  // namespace
@@ -253,13 +240,11 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
             *ppszError = s_strFontError;
         return FALSE;
     }
-    if (!AfxBackendInit(ppszError))
+    if (!AfxBackendInit(ProgramTitle(), ppszError))
         return FALSE;
-    ChooseScreenScale();
+    AfxChooseScreenScale();
     CAccessibleBridge::Install(AfxGetAppName());
-    SIZE screen = AfxBackendGetScreenSize();
-    AfxSetSystemMetric(SM_CXSCREEN, screen.cx);
-    AfxSetSystemMetric(SM_CYSCREEN, screen.cy);
+    AfxBackendSetExposeHandler(AfxPresentExposed);
     AfxSetWaitCursorProc(ShowWaitCursor);
     return TRUE;
 }

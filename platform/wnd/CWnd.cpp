@@ -169,13 +169,19 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     CRect rcWindow;
     GetWindowRect(&rcWindow);
     HWND hAround = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetParent(m_hWnd);
-    CRect rcAround(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    CRect rcAround(AfxGetWorkArea());
     if (hAround != nullptr)
         ::GetWindowRect(hAround, &rcAround);
     CPoint pt(rcAround.left + (rcAround.Width() - rcWindow.Width()) / 2,
               rcAround.top + (rcAround.Height() - rcWindow.Height()) / 2);
-    if (m_hWnd->hParent != nullptr)
+    if (m_hWnd->hParent != nullptr) {
         ::ScreenToClient(m_hWnd->hParent, &pt);
+    } else {
+        // A top-level window stays on the screen, as a dialog does.
+        CRect rcPlaced(pt, rcWindow.Size());
+        AfxKeepInWorkArea(rcPlaced);
+        pt = rcPlaced.TopLeft();
+    }
     SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 

@@ -3,9 +3,14 @@
 // window gone with the dialog, and the application object running it all.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CBrelvinApp.h"
+#include "platform/core/AfxAlloc.h"
+#include "platform/wnd/AfxMessageBox.h"
+#include "platform/wnd/AfxWindow.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -291,6 +296,115 @@ TEST_F(MainDlgTest, ApplicationRunsTheDialogAsItsMainWindowAndThenEnds)
     AfxSetIdleHook(nullptr);
     EXPECT_TRUE(bVisible);
     EXPECT_EQ(strCaption, "Brelvin");
+}
+
+// Every allocation is numbered; the one numbered g_lRefused is refused.
+LONG g_lLastRequest = 0;
+LONG g_lRefused = -1;
+BOOL NumberingHook(size_t, BOOL, LONG lRequest)
+{
+    g_lLastRequest = lRequest;
+    return lRequest != g_lRefused;
+}
+
+struct CReportLog : IAfxMessageBox {
+    std::vector<std::string> m_texts;
+    int Show(HWND, LPCTSTR lpszText, LPCTSTR, UINT) override
+    {
+        m_texts.push_back(lpszText);
+        return IDOK;
+    }
+};
+
+HWND AboutBox()
+{
+    for (HWND hTop : AfxGetTopLevelWindows()) {
+        CString strCaption;
+        CWnd::FromHandle(hTop)->GetWindowText(strCaption);
+        if (strCaption == "About Brelvin")
+            return hTop;
+    }
+    return nullptr;
+}
+
+// What one opening of the About box left behind.
+struct ABOUT_ATTEMPT {
+    BOOL bOpened = FALSE;
+    std::vector<std::string> reports;
+    BOOL bOwnerEnabled = FALSE;
+    size_t nTopLevelBefore = 0;
+    size_t nTopLevelAfter = 0;
+    int nYearAfterPlus = 0;
+};
+
+// Opens the About box with allocation number nStep of its making refused (0: none), closes
+// it if it came, then clicks "+"; *pnSteps gets how many allocations the opening made.
+std::vector<std::function<void()>> AttemptAbout(CProbeDlg& dlg, CReportLog& log, LONG nStep, ABOUT_ATTEMPT& attempt,
+                                                LONG* pnSteps)
+{
+    auto nBase = std::make_shared<LONG>(0);
+    auto nReports = std::make_shared<size_t>(0);
+    return {[&dlg, &log, &attempt, nStep, nBase, nReports] {
+                attempt.nTopLevelBefore = AfxGetTopLevelWindows().size();
+                *nBase = g_lLastRequest;
+                *nReports = log.m_texts.size();
+                g_lRefused = nStep > 0 ? g_lLastRequest + nStep : -1;
+                dlg.PostMessage(WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+            },
+            [&log, &attempt, pnSteps, nBase, nReports] {
+                g_lRefused = -1;
+                if (pnSteps != nullptr)
+                    *pnSteps = g_lLastRequest - *nBase;
+                attempt.bOpened = AboutBox() != nullptr;
+                attempt.reports.assign(log.m_texts.begin() + static_cast<long>(*nReports), log.m_texts.end());
+                if (attempt.bOpened)
+                    AfxSimulateKey(AboutBox(), VK_ESCAPE);
+            },
+            [&dlg, &attempt] {
+                attempt.bOwnerEnabled = dlg.IsWindowEnabled();
+                attempt.nTopLevelAfter = AfxGetTopLevelWindows().size();
+                CRect rcNext(dlg.Calendar()->m_pYearObj->m_rcNextButton);
+                AfxSimulateClick(dlg.Calendar()->m_hWnd, rcNext.CenterPoint());
+            },
+            [&dlg, &attempt] { attempt.nYearAfterPlus = dlg.Calendar()->m_nYear; }};
+}
+
+TEST_F(MainDlgTest, AnAboutBoxThatCannotBeMadeLeavesTheDialogWorkingAtEveryStep)
+{
+    CReportLog log;
+    IAfxMessageBox* pOldBox = AfxSetMessageBox(&log);
+    AFX_ALLOC_HOOK pfnOldHook = AfxSetAllocHook(NumberingHook);
+    theApp.m_pMainWnd = &m_dlg;
+    LONG nSteps = 0;
+    ABOUT_ATTEMPT counted;
+    RunModal(m_dlg, AttemptAbout(m_dlg, log, 0, counted, &nSteps));
+    ASSERT_TRUE(counted.bOpened);
+    ASSERT_GT(nSteps, 10);
+
+    CProbeDlg dlg;
+    theApp.m_pMainWnd = &dlg;
+    std::vector<ABOUT_ATTEMPT> attempts(static_cast<size_t>(nSteps));
+    std::vector<std::function<void()>> steps;
+    for (LONG nStep = 1; nStep <= nSteps; ++nStep) {
+        std::vector<std::function<void()>> more = AttemptAbout(dlg, log, nStep, attempts[nStep - 1], nullptr);
+        steps.insert(steps.end(), more.begin(), more.end());
+    }
+    steps.push_back([&dlg] { AfxSimulateKey(dlg.m_hWnd, VK_ESCAPE); });
+    const INT_PTR nResult = RunModal(dlg, steps);
+    AfxSetAllocHook(pfnOldHook);
+    AfxSetMessageBox(pOldBox);
+
+    for (LONG nStep = 1; nStep <= nSteps; ++nStep) {
+        const ABOUT_ATTEMPT& attempt = attempts[nStep - 1];
+        if (!attempt.bOpened) {
+            EXPECT_EQ(attempt.reports, std::vector<std::string>{"Out of memory."}) << "step " << nStep;
+        }
+        EXPECT_LE(attempt.reports.size(), 1u) << "step " << nStep;
+        EXPECT_TRUE(attempt.bOwnerEnabled) << "step " << nStep;
+        EXPECT_EQ(attempt.nTopLevelAfter, attempt.nTopLevelBefore) << "step " << nStep;
+        EXPECT_EQ(attempt.nYearAfterPlus, 2000 + nStep) << "step " << nStep;
+    }
+    EXPECT_EQ(nResult, IDCANCEL);
 }
 
 }  // namespace

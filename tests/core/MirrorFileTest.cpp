@@ -82,17 +82,26 @@ TEST_F(MirrorFileTest, AbortAndDestructionKeepTheOldTargetAndLeaveNoTemporaryFil
     EXPECT_EQ(m_folder.Entries(), Only("doc.txt"));
 }
 
-TEST_F(MirrorFileTest, ReplacementKeepsTheTargetsPermissions)
+// Root saving over another user's file leaves it that user's.
+TEST_F(MirrorFileTest, ReplacementKeepsTheTargetsPermissionsAndOwner)
 {
     std::string path = m_folder.Path("doc.txt");
     TempFolder::WriteFile(path, "old");
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    const bool bRoot = geteuid() == 0;
+    if (bRoot) {
+        ASSERT_EQ(chown(path.c_str(), 12345, 23456), 0);
+    }
     CMirrorFile file;
     ASSERT_TRUE(file.Open(path.c_str(), kSaveFlags));
     file.Close();
     struct stat st;
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (bRoot) {
+        EXPECT_EQ(st.st_uid, 12345u);
+        EXPECT_EQ(st.st_gid, 23456u);
+    }
 }
 
 TEST_F(MirrorFileTest, ReadOnlyTargetFailsBeforeAnythingIsWritten)

@@ -21,10 +21,15 @@ TEST(Scale, TheProgramsVariableThenGdkScaleThenXftDpiThenOne)
     EXPECT_EQ(Choose(nullptr, "3", "192"), 12);
     EXPECT_EQ(Choose(nullptr, nullptr, "192"), 8);
     EXPECT_EQ(Choose(nullptr, nullptr, nullptr), AFX_SCALE_ONE);
-    // Empty is not set; a GDK_SCALE that is no whole number goes on to Xft.dpi.
+    // Empty is not set; GDK_SCALE, once set, decides as GTK reads it: the whole number it
+    // starts with, 0 or none being 1, any size above 4 being 4. Xft.dpi may have blanks around.
     EXPECT_EQ(Choose("", "", "144"), 6);
-    EXPECT_EQ(Choose(nullptr, "1.5", "120"), 5);
-    EXPECT_EQ(Choose(nullptr, "0", "96.0"), AFX_SCALE_ONE);
+    EXPECT_EQ(Choose(nullptr, "1.5", "192"), AFX_SCALE_ONE);
+    EXPECT_EQ(Choose(nullptr, "2.0", "96"), 8);
+    EXPECT_EQ(Choose(nullptr, "0", "192"), AFX_SCALE_ONE);
+    EXPECT_EQ(Choose(nullptr, "99999999999999999999", "96"), AFX_SCALE_MAX);
+    EXPECT_EQ(Choose(nullptr, nullptr, " 144 "), 6);
+    EXPECT_EQ(Choose(nullptr, nullptr, "192\t"), 8);
     // Xft.dpi goes to the nearest quarter, never below 1; GDK_SCALE stops at 4.
     EXPECT_EQ(Choose(nullptr, nullptr, "131.9"), 5);
     EXPECT_EQ(Choose(nullptr, nullptr, "132"), 6);

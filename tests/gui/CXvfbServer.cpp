@@ -16,9 +16,11 @@ bool CXvfbServer::Start()
     int fdWrite = fcntl(fds[1], F_DUPFD, 10);
     close(fds[1]);
     // -noreset: SDL's start-up opens and closes a probe connection.
-    bool bStarted = m_process.Start({XVFB_PROGRAM, "-displayfd", std::to_string(fdWrite), "-noreset", "-nolisten",
-                                     "tcp", "-screen", "0", m_strScreen},
-                                    {}, fdWrite);
+    std::vector<std::string> args = {XVFB_PROGRAM, "-displayfd", std::to_string(fdWrite), "-noreset", "-nolisten",
+                                     "tcp", "-screen", "0", m_strScreen};
+    if (!m_strAuthFile.empty())
+        args.insert(args.end(), {"-auth", m_strAuthFile});
+    bool bStarted = m_process.Start(args, {}, fdWrite);
     close(fdWrite);
     std::string strNumber;
     while (bStarted) {

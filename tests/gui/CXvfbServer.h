@@ -14,6 +14,8 @@ public:
     bool SetNice(int nNice);
     // The screen's size and depth, for Xvfb's -screen; set before Start.
     std::string m_strScreen = "1024x768x24";
+    // An authority file of the server's own (-auth); clients then need its cookie.
+    std::string m_strAuthFile;
     // ":N"
     std::string m_strDisplay;
     std::string m_strError;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 #include "platform/shell/WinReg.h"
 #include "platform/wnd/AfxWindow.h"
 

@@ -1,56 +1,80 @@
+// The desktop's beep: silent on standard error where there is no sound card, and the
+// desktop's switch for event sounds read from its settings.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <unistd.h>
 
-#include "platform/backend/SdlBeep.h"
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/backend/AfxDesktopBeep.h"
 #include "platform/shell/IAfxBeep.h"
 #include "platform/shell/MessageBeep.h"
-#include "tests/shell/CEnvOverride.h"
 
 namespace {
 
-int CountSignChanges(const std::vector<float>& samples)
+TEST(Beep, TheDefaultBeepPrintsNothingAlsoWithoutASoundCard)
 {
-    int nChanges = 0;
-    for (size_t i = 1; i < samples.size(); ++i) {
-        if ((samples[i - 1] < 0) != (samples[i] < 0)) {
-            ++nChanges;
-        }
-    }
-    return nChanges;
-}
-
-TEST(BeepTone, IsAShortSineThatFadesInAndOut)
-{
-    for (int nRate : {44100, 48000, 22050}) {
-        const int c_nFrequency = AfxBeepFrequency(MB_ICONEXCLAMATION);
-        std::vector<float> samples = AfxMakeBeepTone(nRate, c_nFrequency, 120);
-        ASSERT_EQ(samples.size(), static_cast<size_t>(nRate * 120 / 1000));
-        float fPeak = 0;
-        for (float f : samples) {
-            fPeak = std::max(fPeak, std::fabs(f));
-        }
-        EXPECT_GT(fPeak, 0.1f);
-        EXPECT_LE(fPeak, 0.5f);
-        // two sign changes per period: the pitch is what was asked for
-        EXPECT_NEAR(CountSignChanges(samples), 2 * c_nFrequency * 120 / 1000, 3);
-        EXPECT_LT(std::fabs(samples.front()), 0.01f);
-        EXPECT_LT(std::fabs(samples.back()), 0.01f);
-    }
-    EXPECT_TRUE(AfxMakeBeepTone(0, 880, 120).empty());
-}
-
-TEST(BeepTone, ExclamationIsHigherThanError)
-{
-    EXPECT_GT(AfxBeepFrequency(MB_ICONEXCLAMATION), AfxBeepFrequency(MB_ICONHAND));
-}
-
-TEST(Beep, SilentAudioDriverGivesSilence)
-{
-    CEnvOverride driver("SDL_AUDIODRIVER", "dummy");
     ASSERT_EQ(AfxSetBeep(nullptr), nullptr);
-    EXPECT_FALSE(MessageBeep(MB_ICONEXCLAMATION));
-    EXPECT_FALSE(MessageBeep(MB_OK));
+    FILE* pCatch = tmpfile();
+    ASSERT_NE(pCatch, nullptr);
+    fflush(stderr);
+    const int nSaved = dup(STDERR_FILENO);
+    dup2(fileno(pCatch), STDERR_FILENO);
+    MessageBeep(MB_ICONEXCLAMATION);
+    MessageBeep(MB_OK);
+    fflush(stderr);
+    dup2(nSaved, STDERR_FILENO);
+    close(nSaved);
+    EXPECT_EQ(ftell(pCatch), 0L);
+    fclose(pCatch);
+}
+
+// An XSETTINGS block: a string setting, then Net/EnableEventSounds, in either byte order.
+std::vector<unsigned char> Settings(bool bMsbFirst, int nEnabled)
+{
+    std::vector<unsigned char> data;
+    auto put = [&](uint32_t n, int nBytes) {
+        for (int i = 0; i < nBytes; ++i)
+            data.push_back(static_cast<unsigned char>(n >> (8 * (bMsbFirst ? nBytes - 1 - i : i))));
+    };
+    auto name = [&](const std::string& str) {
+        put(static_cast<uint32_t>(str.size()), 2);
+        data.insert(data.end(), str.begin(), str.end());
+        data.resize((data.size() + 3) & ~size_t(3));
+        put(7, 4);  // last-change serial
+    };
+    put(bMsbFirst ? 1 : 0, 1);
+    data.resize(4);
+    put(42, 4);
+    put(2, 4);
+    put(1, 1);
+    data.push_back(0);
+    name("Net/ThemeName");
+    const std::string strTheme = "Adwaita";
+    put(static_cast<uint32_t>(strTheme.size()), 4);
+    data.insert(data.end(), strTheme.begin(), strTheme.end());
+    data.resize((data.size() + 3) & ~size_t(3));
+    put(0, 1);
+    data.push_back(0);
+    name("Net/EnableEventSounds");
+    put(static_cast<uint32_t>(nEnabled), 4);
+    return data;
+}
+
+TEST(Beep, TheEventSoundsSwitchIsReadFromTheDesktopsSettingsInEitherByteOrder)
+{
+    for (bool bMsbFirst : {false, true}) {
+        for (int nEnabled : {0, 1}) {
+            const std::vector<unsigned char> data = Settings(bMsbFirst, nEnabled);
+            int nValue = -1;
+            EXPECT_TRUE(AfxFindXSetting(data.data(), data.size(), "Net/EnableEventSounds", &nValue));
+            EXPECT_EQ(nValue, nEnabled) << bMsbFirst;
+            EXPECT_FALSE(AfxFindXSetting(data.data(), data.size(), "Net/ThemeName", &nValue));
+            EXPECT_FALSE(AfxFindXSetting(data.data(), data.size() - 1, "Net/EnableEventSounds", &nValue));
+        }
+    }
 }
 
 }  // namespace

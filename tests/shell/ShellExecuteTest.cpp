@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "platform/shell/ShellAPI.h"
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 #include "tests/shell/CEnvOverride.h"
 #include "tests/shell/CTempDir.h"
 

@@ -142,13 +142,17 @@ TEST_F(DialogTest, ClickingCancelEndsWithCancel)
     EXPECT_EQ(RunModal(m_dlg, {[&]() { AfxSimulateClick(Item(IDCANCEL), Pt(10, 10)); }}), IDCANCEL);
 }
 
+// Three tab stops, so that forward and back land on different controls.
 TEST_F(DialogTest, TabMovesAmongTabStopsAndEnterPressesTheFocusedButton)
 {
     std::vector<int> focus;
     auto record = [&]() { focus.push_back(::GetDlgCtrlID(::GetFocus())); };
-    INT_PTR nResult = RunModal(m_dlg, {record, [&]() { Key(VK_TAB); }, record, [&]() { Key(VK_TAB); }, record,
-                                       [&]() { Key(VK_TAB, AFX_KEY_SHIFT); }, record, [&]() { Key(VK_RETURN); }});
-    EXPECT_EQ(focus, (std::vector<int>{IDOK, IDCANCEL, IDOK, IDCANCEL}));
+    auto tab = [&]() { Key(VK_TAB); };
+    auto backTab = [&]() { Key(VK_TAB, AFX_KEY_SHIFT); };
+    INT_PTR nResult = RunModal(m_dlg, {[&]() { ::SetWindowLong(Item(1001), GWL_STYLE, 0x50030000); }, record, tab,
+                                       record, tab, record, tab, record, backTab, record, backTab, record,
+                                       [&]() { Key(VK_RETURN); }});
+    EXPECT_EQ(focus, (std::vector<int>{IDOK, IDCANCEL, 1001, IDOK, 1001, IDCANCEL}));
     EXPECT_EQ(nResult, IDCANCEL);
 }
 

@@ -88,6 +88,19 @@ TEST_F(MouseTest, TopmostChildUnderThePointGetsItInClientCoordinates)
     EXPECT_EQ(Press(110, 60), "b down 60,10");  // a's right edge is outside a
 }
 
+// A click just inside a grandchild's right edge: the child's border must come off before
+// its children are searched.
+TEST_F(MouseTest, AChildsBorderIsTakenOffBeforeItsChildrenAreSearched)
+{
+    CMouseProbe bordered, inner;
+    bordered.m_strName = "bordered";
+    ASSERT_TRUE(bordered.Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 160, 110, 190),
+                                &m_frame, 2));
+    ASSERT_TRUE(inner.CreateChild("inner", &bordered, CRect(0, 0, 20, 20)));
+    EXPECT_EQ(Press(30, 170), "inner down 19,9");
+    EXPECT_EQ(Press(31, 170), "bordered down 20,9");
+}
+
 TEST_F(MouseTest, DisabledAndHiddenChildrenAreSkipped)
 {
     m_a.EnableWindow(FALSE);

@@ -80,13 +80,17 @@ TEST_F(PaintTest, PaintWaitsUntilTheQueueIsEmptyAndComesOnce)
     EXPECT_EQ(m_probe.m_log.Joined(), "note; note; paint");
 }
 
+// A later invalidation that does not ask for erasing keeps an earlier one's request.
 TEST_F(PaintTest, EraseComesBeforePaintOnlyWhenAsked)
 {
     m_probe.InvalidateRect(nullptr, TRUE);
     AfxPumpUntilIdle();
     m_probe.InvalidateRect(nullptr, FALSE);
     AfxPumpUntilIdle();
-    EXPECT_EQ(m_probe.m_log.Joined(), "erase; paint; paint");
+    m_probe.InvalidateRect(CRect(0, 0, 5, 5), TRUE);
+    m_probe.InvalidateRect(nullptr, FALSE);
+    AfxPumpUntilIdle();
+    EXPECT_EQ(m_probe.m_log.Joined(), "erase; paint; paint; erase; paint");
 }
 
 TEST_F(PaintTest, PaintSurfaceIsClippedToTheUpdateRectangle)

@@ -3,7 +3,11 @@
 // the screen, and resting there shows the tooltip in the info-background colour.
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "res/resource.h"
 #include "tests/gui/CGuiProgram.h"
@@ -67,14 +71,35 @@ TEST_F(LinkGuiTest, RestingOnTheLinkShowsTheTooltipBelowThePointer)
     EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return tipPixels() > 100; }));
 }
 
+// A window of another program over part of the dialog for a moment: the dialog's pixels
+// there are gone from the screen until it shows them again.
+void CoverForAMoment(CGuiProgram& program, int x, int y, int cx, int cy)
+{
+    Display* pDisplay = program.m_screen.Display();
+    XSetWindowAttributes attributes = {};
+    attributes.override_redirect = True;
+    attributes.background_pixel = 0xFF00FF;
+    Window window = XCreateWindow(pDisplay, DefaultRootWindow(pDisplay), program.m_rcWindow.x + x,
+                                  program.m_rcWindow.y + y, static_cast<unsigned>(cx), static_cast<unsigned>(cy), 0,
+                                  CopyFromParent, InputOutput, CopyFromParent, CWOverrideRedirect | CWBackPixel,
+                                  &attributes);
+    XMapRaised(pDisplay, window);
+    XSync(pDisplay, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    XDestroyWindow(pDisplay, window);
+    XSync(pDisplay, False);
+}
+
 // Where xdg-open runs the browser in the foreground it returns only when the browser ends:
-// meanwhile the rest of the desktop keeps the pointer, the tooltip is gone, and the dialog
-// answers again after a short wait. Under a window manager, as on a desktop.
+// meanwhile the rest of the desktop keeps the pointer, the tooltip is gone, what another
+// window uncovers shows again at once, and the dialog answers again after a short wait.
+// Under a window manager, as on a desktop.
 TEST(LinkBrowserGuiTest, WhileTheBrowserRunsTheDesktopKeepsThePointerAndTheDialogAnswersSoon)
 {
     CGuiProgram program;
     ASSERT_TRUE(program.Start(true)) << program.m_strError;
     ASSERT_TRUE(program.SetOpenerRunTime(20));
+    const std::vector<uint32_t> header = program.Grab(200, 12, 250, 25);
     auto tipPixels = [&]() {
         std::vector<uint32_t> pixels = program.Grab(0, kLinkTop + 10, 500, 60);
         return std::count(pixels.begin(), pixels.end(), kInfoBackground);
@@ -82,11 +107,15 @@ TEST(LinkBrowserGuiTest, WhileTheBrowserRunsTheDesktopKeepsThePointerAndTheDialo
     ASSERT_TRUE(program.MoveTo(kLinkLeft + 10, kLinkTop + 5));
     ASSERT_TRUE(CGuiProgram::WaitUntil([&]() { return tipPixels() > 100; }));
     ASSERT_TRUE(program.Xdotool({"click", "1"}));
+    const auto clicked = std::chrono::steady_clock::now();
     ASSERT_TRUE(CGuiProgram::WaitUntil([&]() { return !program.OpenedAddress().empty(); }));
     EXPECT_TRUE(program.m_screen.CanGrabPointer()) << "the pointer is held while the browser runs";
     EXPECT_EQ(tipPixels(), 0) << "the tooltip stayed on the screen";
+    CoverForAMoment(program, 200, 12, 250, 25);
+    EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return program.Grab(200, 12, 250, 25) == header; }, 1000));
+    EXPECT_LT(std::chrono::steady_clock::now() - clicked, std::chrono::milliseconds(1800))
+        << "the dialog showed its pixels only after the wait";
 
-    const std::vector<uint32_t> header = program.Grab(200, 12, 250, 25);
     ASSERT_TRUE(program.Click(kPlusX, kPlusY));
     EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return program.Grab(200, 12, 250, 25) != header; }, 10000))
         << "the dialog did not answer while the browser ran";

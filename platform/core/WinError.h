@@ -1,4 +1,5 @@
-// System error codes returned by the registry and process calls.
+// System error codes: the registry and process calls return them, and the last error
+// names why a call that returns no code failed.
 #pragma once
 
 #define ERROR_SUCCESS 0L
@@ -15,6 +16,6 @@
 #include "platform/core/WinDef.h"
 
 // The calling thread's last error, set by the calls that report failure through it
-// (CreateProcess, CloseHandle, ShellExecute).
+// (CreateProcess, CloseHandle, ShellExecute, and a framework record that memory refused).
 DWORD GetLastError();
 void SetLastError(DWORD dwErrCode);

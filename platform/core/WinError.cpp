@@ -1,4 +1,4 @@
-#include "platform/shell/WinError.h"
+#include "platform/core/WinError.h"
 
 namespace {
 
