@@ -42,12 +42,16 @@ void TurnOff()
     g_nodes.clear();
 }
 
+// A connection is not closed from inside its own callback: the bridge goes quiet, and
+// the connections go once the callback is over.
+void GiveUp() { g_nPhase = PHASE_OFF; }
+
 int OnEmbedded(sd_bus_message* pReply, void*, sd_bus_error*)
 {
     const char* pszName = nullptr;
     const char* pszPath = nullptr;
     if (sd_bus_message_is_method_error(pReply, nullptr) || sd_bus_message_read(pReply, "(so)", &pszName, &pszPath) < 0) {
-        TurnOff();
+        GiveUp();
         return 0;
     }
     g_strDesktopName = pszName;
@@ -88,7 +92,7 @@ int OnAddress(sd_bus_message* pReply, void*, sd_bus_error*)
     const char* pszAddress = nullptr;
     if (sd_bus_message_is_method_error(pReply, nullptr) || sd_bus_message_read(pReply, "s", &pszAddress) < 0 ||
         pszAddress == nullptr || *pszAddress == '\0') {
-        TurnOff();
+        GiveUp();
         return 0;
     }
     // Connected once the session bus's turn is over: it goes from inside its own callback.
@@ -134,13 +138,15 @@ BOOL ProcessAll()
 {
     g_nodes.clear();
     BOOL bAny = Process(g_pSession);
-    if (!g_strAddress.empty()) {
+    if (!g_strAddress.empty() && g_nPhase != PHASE_OFF) {
         g_pSession = Drop(g_pSession);
         ConnectAccessibilityBus(g_strAddress.c_str());
         g_strAddress.clear();
     }
     bAny = Process(g_pBus) || bAny;
     EmbedWhenReady();
+    if (g_nPhase == PHASE_OFF)
+        TurnOff();
     g_nodes.clear();
     return bAny;
 }
