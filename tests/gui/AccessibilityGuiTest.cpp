@@ -262,10 +262,10 @@ TEST_F(AccessibilityGuiTest, TheTreeAtStartUpIsTheDialogItsControlsAndTheCalenda
     EXPECT_EQ(Find(nodes, "tool tip", BRELVIN_WEB_ADDRESS), nullptr);
 }
 
-TEST_F(AccessibilityGuiTest, NextYearADayAndOkByTheirActionsWorkAsClicksAndAreTold)
+TEST_F(AccessibilityGuiTest, NextYearADayTheLinkAndOkByTheirActionsWorkAsClicksAndAreTold)
 {
     ASSERT_TRUE(m_bus.Listen({"object:property-change:accessible-name", "object:state-changed:selected",
-                              "object:selection-changed"}));
+                              "object:selection-changed", "object:state-changed:visited"}));
     EXPECT_EQ(m_bus.Ask({"do", "push button", "Next year"}), "done True\n");
     EXPECT_TRUE(HeardLine("object:property-change:accessible-name\tlabel\t2001\t0"));
     EXPECT_NE(Find(Tree(), "label", "2001"), nullptr);
@@ -279,6 +279,11 @@ TEST_F(AccessibilityGuiTest, NextYearADayAndOkByTheirActionsWorkAsClicksAndAreTo
     const NODE* pDay = Find(nodes, "table cell", "Thursday 15 March 2001");
     ASSERT_NE(pDay, nullptr);
     EXPECT_NE(pDay->strStates.find("selected"), std::string::npos) << pDay->strStates;
+
+    const std::string strLink = "Click here to check if a newer version is available.";
+    EXPECT_EQ(m_bus.Ask({"do", "link", strLink}), "done True\n");
+    EXPECT_TRUE(CGuiProgram::WaitUntil([&]() { return m_gui.OpenedAddress() == BRELVIN_WEB_ADDRESS; }, kWaitMs));
+    EXPECT_TRUE(HeardLine("object:state-changed:visited\tlink\t" + strLink + "\t1"));
 
     EXPECT_EQ(m_bus.Ask({"do", "push button", "OK"}), "done True\n");
     EXPECT_EQ(m_gui.m_program.Wait(kWaitMs), 0);
