@@ -230,17 +230,29 @@ void AFCYueObj::DrawTitle(CDC* pDC)
 }
 
 // Labels in opaque mode: each fill leaves the row colour as the text background.
-void AFCYueObj::DrawWeekdayRow(CDC* pDC)
+UINT AFCYueObj::GetWeekdayLabelId(int nColumn)
+{
+    return nColumn >= 0 && nColumn < s_nWeekdays ? s_nWeekdayIds[nColumn] : 0;
+}
+
+RECT AFCYueObj::GetWeekdayRect(int nColumn) const
 {
     const int ch = m_nCellHeight;
     const int cw = m_nCellWidth;
     RECT rcLabel = {m_rcBounds.left + 1, m_rcBounds.top + ch + 1, m_rcBounds.left + 1 + cw,
                     m_rcBounds.top + 2 * ch + 1};
+    OffsetRect(&rcLabel, nColumn * cw, 0);
+    return rcLabel;
+}
+
+void AFCYueObj::DrawWeekdayRow(CDC* pDC)
+{
     if (m_bHeaderLine == 1) {
-        pDC->MoveTo(m_rcTitleLeft.left, rcLabel.bottom);
-        pDC->LineTo(m_rcTitleRight.right, rcLabel.bottom);
+        pDC->MoveTo(m_rcTitleLeft.left, GetWeekdayRect(0).bottom);
+        pDC->LineTo(m_rcTitleRight.right, GetWeekdayRect(0).bottom);
     }
     for (int i = 0; i < s_nWeekdays; ++i) {
+        RECT rcLabel = GetWeekdayRect(i);
         if (m_bHeaderLine == 0) {
             pDC->MoveTo(rcLabel.left, rcLabel.top);
             pDC->LineTo(rcLabel.right, rcLabel.top);
@@ -257,7 +269,6 @@ void AFCYueObj::DrawWeekdayRow(CDC* pDC)
         CString strLabel;
         strLabel.LoadString(s_nWeekdayIds[i]);
         pDC->DrawText(strLabel, &rcLabel, s_nTextFormat);
-        OffsetRect(&rcLabel, cw, 0);
     }
 }
 

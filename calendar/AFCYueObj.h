@@ -35,6 +35,9 @@ public:
     int GetDaysInMonth() const;
     // 0 = Sunday .. 6 = Saturday.
     int GetFirstWeekday() const;
+    // The weekday row's label of a column, Sunday first, and where it is drawn.
+    static UINT GetWeekdayLabelId(int nColumn);
+    RECT GetWeekdayRect(int nColumn) const;
 
     // Paints background, title, weekday row and every cell. Leaves the caller's font
     // selected, black text and opaque mode.

@@ -5,11 +5,12 @@
 #include "calendar/AFCDayObj.h"
 #include "calendar/AFCYearObj.h"
 #include "platform/wnd/CWnd.h"
+#include "platform/wnd/IAfxAccessible.h"
 
 // Sent to the parent after every year change; wParam and lParam are 0.
 #define WM_CALENDAR_YEARCHANGED (WM_USER + 33)
 
-class CYearCalendarWnd : public CWnd {
+class CYearCalendarWnd : public CWnd, public IAfxAccessible {
 public:
     CYearCalendarWnd();
     ~CYearCalendarWnd() override;
@@ -27,13 +28,28 @@ public:
     COLORREF m_crTitleText;
     COLORREF m_crWeekBack;
 
+    // For screen readers: the "-" and "+" boxes, the year between them, and a table for
+    // each month of its weekday labels and days. Items 1 to 3, then a month's table,
+    // then each month's labels and days.
+    int GetChildCount(int nItem) override;
+    int GetChild(int nItem, int nIndex) override;
+    BOOL GetItem(int nItem, AFX_ACCITEM* pItem) override;
+    BOOL DoDefaultAction(int nItem) override;
+
 protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CopyColorsTo(AFCYearObj* pYearObj) const;
     void ChangeYear();
+    AFCYueObj* GetMonth(int nMonth) const;
+    AFCDayObj* GetDay(AFCYueObj* pMonth, int nDay) const;
+    int GetDayItem(const AFCDayObj* pDay) const;
+    void GetHeaderItem(int nItem, AFX_ACCITEM* pItem) const;
+    BOOL GetMonthItem(int nMonth, AFX_ACCITEM* pItem) const;
+    BOOL GetMonthPartItem(int nMonth, int nPart, AFX_ACCITEM* pItem) const;
 };

@@ -100,6 +100,7 @@ BEGIN_MESSAGE_MAP(CHyperLink, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_SETCURSOR()
     ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CHyperLink::CHyperLink()
@@ -349,6 +350,30 @@ void CHyperLink::OnClicked()
     ::MessageBeep(MB_ICONEXCLAMATION);
     ReportError(result);
 }
+
+LRESULT CHyperLink::OnGetObject(WPARAM, LPARAM lParam)
+{
+    if (lParam != OBJID_CLIENT)
+        return Default();
+    return reinterpret_cast<LRESULT>(static_cast<IAfxAccessible*>(this));
+}
+
+int CHyperLink::GetChildCount(int) { return 0; }
+
+int CHyperLink::GetChild(int, int) { return CHILDID_SELF; }
+
+BOOL CHyperLink::GetItem(int nItem, AFX_ACCITEM* pItem)
+{
+    if (nItem != CHILDID_SELF)
+        return FALSE;
+    pItem->dwRole = ROLE_SYSTEM_LINK;
+    pItem->strDescription = m_strURL;
+    pItem->strValue = m_strURL;
+    pItem->dwState |= STATE_SYSTEM_LINKED | (m_bVisited ? STATE_SYSTEM_TRAVERSED : 0);
+    return TRUE;
+}
+
+BOOL CHyperLink::DoDefaultAction(int) { return FALSE; }
 
 // The font the window uses now; the stock GUI font when it has none.
 BOOL CHyperLink::GetWindowLogFont(LOGFONT* pLogFont)

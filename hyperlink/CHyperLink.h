@@ -8,8 +8,9 @@
 #include "platform/gdi/CFont.h"
 #include "platform/wnd/CStatic.h"
 #include "platform/wnd/CToolTipCtrl.h"
+#include "platform/wnd/IAfxAccessible.h"
 
-class CHyperLink : public CStatic {
+class CHyperLink : public CStatic, public IAfxAccessible {
 public:
     CHyperLink();
     ~CHyperLink() override;
@@ -36,6 +37,13 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // For screen readers: a link to its address, visited once opened; a click on the
+    // static control is its action.
+    int GetChildCount(int nItem) override;
+    int GetChild(int nItem, int nIndex) override;
+    BOOL GetItem(int nItem, AFX_ACCITEM* pItem) override;
+    BOOL DoDefaultAction(int nItem) override;
+
 protected:
     // Opens the address: the shell first, then the command registered for ".htm" pages.
     // Above 32 on success, otherwise 0 or the shell's error code.
@@ -54,6 +62,7 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnClicked();
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     COLORREF m_crLinkColour;

@@ -25,6 +25,16 @@ const AFX_RESOURCE s_stringTable[] = {
     {RT_STRING, IDS_WED, "We"},
     {RT_STRING, IDS_FRI, "Fri"},
     {RT_STRING, IDS_SAT, "Sat"},
+    {RT_STRING, IDS_YEAR_CALENDAR, "Year calendar"},
+    {RT_STRING, IDS_PREVIOUS_YEAR, "Previous year"},
+    {RT_STRING, IDS_NEXT_YEAR, "Next year"},
+    {RT_STRING, IDS_SUNDAY, "Sunday"},
+    {RT_STRING, IDS_MONDAY, "Monday"},
+    {RT_STRING, IDS_TUESDAY, "Tuesday"},
+    {RT_STRING, IDS_WEDNESDAY, "Wednesday"},
+    {RT_STRING, IDS_THURSDAY, "Thursday"},
+    {RT_STRING, IDS_FRIDAY, "Friday"},
+    {RT_STRING, IDS_SATURDAY, "Saturday"},
 };
 
 const AFX_RESOURCE_INIT s_stringTableInit(s_stringTable, sizeof(s_stringTable) / sizeof(s_stringTable[0]));

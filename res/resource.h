@@ -42,6 +42,18 @@
 #define IDS_FRI 1019
 #define IDS_SAT 1020
 
+// What screen readers call the calendar, its boxes and the days of the week.
+#define IDS_YEAR_CALENDAR 1021
+#define IDS_PREVIOUS_YEAR 1022
+#define IDS_NEXT_YEAR 1023
+#define IDS_SUNDAY 1024
+#define IDS_MONDAY 1025
+#define IDS_TUESDAY 1026
+#define IDS_WEDNESDAY 1027
+#define IDS_THURSDAY 1028
+#define IDS_FRIDAY 1029
+#define IDS_SATURDAY 1030
+
 // Version information
 #define VS_VERSION_INFO 1
 

@@ -10,6 +10,7 @@
 
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
+#include "platform/backend/CNoBusAutolaunch.h"
 #include "platform/core/AfxAlloc.h"
 #include "platform/core/AfxPrintable.h"
 #include "platform/core/WinError.h"
@@ -90,6 +91,7 @@ const char* ChooseVideoDriver(LPCTSTR lpszProgram, CString& strError)
 // at once, so programs started from here see the user's own environment.
 int InitVideo(bool bX11)
 {
+    const CNoBusAutolaunch noAutolaunch;
     const bool bEmptyCompose = bX11 && SDL_getenv("XCOMPOSEFILE") == nullptr;
     if (bEmptyCompose)
         setenv("XCOMPOSEFILE", "/dev/null", 0);

@@ -1,6 +1,7 @@
 // SDL events in, neutral input events out; and the way back for synthetic input.
 #include <SDL.h>
 
+#include "platform/backend/AfxAtspi.h"
 #include "platform/backend/AfxBackend.h"
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
@@ -197,7 +198,8 @@ BOOL AfxBackendNextEvent(AFX_INPUT_EVENT* pEvent, int nTimeoutMs)
         if (NextSdlEvent(&e, nLeft)) {
             if (Translate(e, pEvent))
                 return TRUE;
-        } else if (nLeft == 0) {
+        } else if (nLeft == 0 || AfxAtspiTakeWakeUp()) {
+            // The accessibility bus may have queued a message: the caller looks.
             return FALSE;
         }
     }

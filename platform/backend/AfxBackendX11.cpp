@@ -1,5 +1,6 @@
 #include "platform/backend/AfxBackendX11.h"
 
+#include "platform/backend/AfxAtspi.h"
 #include "platform/backend/AfxDesktopBeep.h"
 
 #ifdef AFX_BACKEND_X11
@@ -297,8 +298,7 @@ BOOL AfxX11WaitForInput(int nTimeoutMs)
     // connection's queue: the socket has nothing more to say about them.
     if (XPending(g_pDisplay) > 0)
         return TRUE;
-    pollfd pfd = {ConnectionNumber(g_pDisplay), POLLIN, 0};
-    poll(&pfd, 1, nTimeoutMs < 0 ? -1 : nTimeoutMs);
+    AfxBackendWaitForInput(ConnectionNumber(g_pDisplay), nTimeoutMs < 0 ? -1 : nTimeoutMs);
     return TRUE;
 }
 

@@ -70,6 +70,13 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_str.c_str() + nFirst, nCount);
 }
 
+CString& CString::TrimRight()
+{
+    const size_t nEnd = m_str.find_last_not_of(" \t\r\n");
+    m_str.erase(nEnd == std::string::npos ? 0 : nEnd + 1);
+    return *this;
+}
+
 CString CString::Right(int nCount) const
 {
     int nLength = GetLength();

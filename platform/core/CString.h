@@ -30,6 +30,8 @@ public:
     CString Left(int nCount) const;
     CString Mid(int nFirst, int nCount = -1) const;
     CString Right(int nCount) const;
+    // Removes blanks, tabs and line ends at the end.
+    CString& TrimRight();
 
     // Replaces the text with string nID of the program's string table; FALSE (and empty)
     // when there is no such string.

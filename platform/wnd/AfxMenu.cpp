@@ -8,6 +8,7 @@
 #include "platform/gdi/CDC.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CMenu.h"
+#include "platform/wnd/IAfxAccessible.h"
 
 namespace {
 
@@ -17,12 +18,18 @@ const int kSeparatorHeight = 8;
 const int kTextLeft = 18;
 const int kTextRight = 18;
 
-struct AFX_MENUTRACK {
+// The menu being tracked; for screen readers its items, the hot one selected and focused.
+struct AFX_MENUTRACK : public IAfxAccessible {
     HMENU hMenu = nullptr;
     HWND hPopup = nullptr;
     int nHot = -1;
     UINT nResult = 0;
     BOOL bDone = FALSE;
+
+    int GetChildCount(int nItem) override;
+    int GetChild(int nItem, int nIndex) override;
+    BOOL GetItem(int nItem, AFX_ACCITEM* pItem) override;
+    BOOL DoDefaultAction(int nItem) override;
 };
 
 AFX_MENUTRACK* g_pTrack = nullptr;
@@ -138,6 +145,43 @@ void SetHot(int nHot)
         return;
     g_pTrack->nHot = nHot;
     InvalidateRect(g_pTrack->hPopup, nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, g_pTrack->hPopup, OBJID_CLIENT, nHot >= 0 ? nHot + 1 : CHILDID_SELF);
+}
+
+int AFX_MENUTRACK::GetChildCount(int nItem) { return nItem == CHILDID_SELF ? static_cast<int>(hMenu->items.size()) : 0; }
+
+int AFX_MENUTRACK::GetChild(int, int nIndex) { return nIndex + 1; }
+
+BOOL AFX_MENUTRACK::GetItem(int nItem, AFX_ACCITEM* pItem)
+{
+    if (nItem == CHILDID_SELF)
+        return TRUE;
+    if (nItem < 1 || nItem > static_cast<int>(hMenu->items.size()))
+        return FALSE;
+    const AFX_MENUITEM& item = hMenu->items[static_cast<size_t>(nItem - 1)];
+    RECT rcClient;
+    GetClientRect(hPopup, &rcClient);
+    pItem->rcItem = ItemRect(hMenu, nItem - 1, rcClient.right);
+    if (item.nFlags & MF_SEPARATOR) {
+        pItem->dwRole = ROLE_SYSTEM_SEPARATOR;
+        return TRUE;
+    }
+    pItem->dwRole = ROLE_SYSTEM_MENUITEM;
+    pItem->strName = AfxStripMnemonic(item.strText, nullptr).c_str();
+    pItem->dwState |= IsChoosable(item) ? STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
+    pItem->dwState |= nItem - 1 == nHot ? STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED : 0;
+    pItem->strDefaultAction = IsChoosable(item) ? "click" : "";
+    return TRUE;
+}
+
+// The button coming up over the item chooses it.
+BOOL AFX_MENUTRACK::DoDefaultAction(int nItem)
+{
+    AFX_ACCITEM item;
+    if (nItem == CHILDID_SELF || !GetItem(nItem, &item) || item.strDefaultAction.IsEmpty())
+        return FALSE;
+    const CPoint point = item.rcItem.CenterPoint();
+    return PostMessage(hPopup, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
 }
 
 void Finish(UINT nResult)
@@ -340,6 +384,7 @@ BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, cons
     if (track.hPopup == nullptr)
         return FALSE;
     g_pTrack = &track;
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, track.hPopup, OBJID_CLIENT, CHILDID_SELF);
     if (uFlags & 0x8000u)
         MoveHot(1);
     UINT nResult = RunPopup(track);
@@ -378,6 +423,7 @@ LRESULT AfxMenuPopupProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     RECT rcClient;
     GetClientRect(hWnd, &rcClient);
     switch (uMsg) {
+    case WM_GETOBJECT: return lParam == OBJID_CLIENT ? reinterpret_cast<LRESULT>(static_cast<IAfxAccessible*>(g_pTrack)) : 0;
     case WM_PAINT: PaintPopup(hWnd); return 0;
     case WM_ERASEBKGND: return TRUE;
     case WM_MOUSEMOVE: SetHot(ItemFromPoint(hWnd, pt)); return 0;

@@ -54,6 +54,7 @@ struct HWND__ {
     HMENU hSysMenu = nullptr;
     BOOL bDestroying = FALSE;
     BOOL bIconic = FALSE;
+    UINT nAccessibleId = 0;             // its number on the accessibility bus, 0 until asked
 
     // Painting: one update rectangle in client coordinates.
     RECT rcUpdate = {0, 0, 0, 0};

@@ -13,6 +13,7 @@
 #include "platform/core/CException.h"
 #include "platform/core/CWaitCursor.h"
 #include "platform/wnd/AfxWindow.h"
+#include "platform/wnd/CAccessibleBridge.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -242,6 +243,7 @@ BOOL AfxWinInit(int argc, char* argv[], const char** ppszError)
     if (!AfxBackendInit(ProgramTitle(), ppszError))
         return FALSE;
     AfxChooseScreenScale();
+    CAccessibleBridge::Install(AfxGetAppName());
     AfxBackendSetExposeHandler(AfxPresentExposed);
     AfxSetWaitCursorProc(ShowWaitCursor);
     return TRUE;
@@ -255,6 +257,7 @@ void AfxWinTerm()
         if (::IsWindow(hWnd))
             ::DestroyWindow(hWnd);
     }
+    CAccessibleBridge::Uninstall();
     AfxBackendTerm();
 }
 

@@ -34,6 +34,7 @@
 #define WM_WINDOWPOSCHANGED 0x0047
 #define WM_NOTIFY 0x004E
 #define WM_CONTEXTMENU 0x007B
+#define WM_GETOBJECT 0x003D
 #define WM_GETICON 0x007F
 #define WM_SETICON 0x0080
 #define WM_NCCREATE 0x0081
@@ -274,6 +275,14 @@
 #define SIZE_RESTORED 0
 #define SIZE_MINIMIZED 1
 
+// Accessibility: the object a window answers WM_GETOBJECT for, and the events it tells.
+#define OBJID_CLIENT ((LONG)0xFFFFFFFC)
+#define EVENT_OBJECT_REORDER 0x8004
+#define EVENT_OBJECT_FOCUS 0x8005
+#define EVENT_OBJECT_SELECTION 0x8006
+#define EVENT_OBJECT_STATECHANGE 0x800A
+#define EVENT_OBJECT_NAMECHANGE 0x800C
+
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
 
@@ -406,6 +415,11 @@ HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
 BOOL GetCursorPos(LPPOINT lpPoint);
 short GetKeyState(int nVirtKey);
+
+// Accessibility: a window that answers WM_GETOBJECT tells what changed in its items
+// (idObject OBJID_CLIENT, idChild the item; CHILDID_SELF for the window). With
+// EVENT_OBJECT_REORDER every item of the window has been replaced.
+void NotifyWinEvent(DWORD event, HWND hwnd, LONG idObject, LONG idChild);
 
 // Menus.
 HMENU CreatePopupMenu();

@@ -21,7 +21,7 @@ bool CChildProcess::Start(const std::vector<std::string>& argv, const std::vecto
     auto isGiven = [&env](const std::string& strVar) {
         std::string strName = strVar.substr(0, strVar.find('='));
         for (const std::string& strGiven : env) {
-            if (strGiven.compare(0, strName.size() + 1, strName + "=") == 0)
+            if (strGiven == strName || strGiven.compare(0, strName.size() + 1, strName + "=") == 0)
                 return true;
         }
         return false;
@@ -31,7 +31,10 @@ bool CChildProcess::Start(const std::vector<std::string>& argv, const std::vecto
         if (!isGiven(*pp))
             allEnv.push_back(*pp);
     }
-    allEnv.insert(allEnv.end(), env.begin(), env.end());
+    for (const std::string& strVar : env) {
+        if (strVar.find('=') != std::string::npos)
+            allEnv.push_back(strVar);
+    }
     std::vector<char*> args, envp;
     for (const std::string& s : argv)
         args.push_back(const_cast<char*>(s.c_str()));

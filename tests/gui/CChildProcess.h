@@ -1,6 +1,6 @@
 // A program started for a test, with environment variables of its own (they replace the
-// inherited ones of the same names); ended (TERM, then KILL) and reaped when the object
-// goes, whatever the test's outcome.
+// inherited ones of the same names; a name without "=value" only removes it); ended
+// (TERM, then KILL) and reaped when the object goes, whatever the test's outcome.
 #pragma once
 
 #include <sys/types.h>
