@@ -246,21 +246,6 @@ void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy)
     SDL_SetWindowSize(pWindow->pSdl, DeviceSize(cx), DeviceSize(cy));
 }
 
-POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow)
-{
-    POINT pt = {0, 0};
-    int x = 0, y = 0;
-    SDL_GetWindowPosition(pWindow->pSdl, &x, &y);
-    pt.x = AfxLogicalPixels(x);
-    pt.y = AfxLogicalPixels(y);
-    return pt;
-}
-
-BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow)
-{
-    return (SDL_GetWindowFlags(pWindow->pSdl) & SDL_WINDOW_MINIMIZED) != 0;
-}
-
 void AfxBackendMinimize(AFX_OSWINDOW* pWindow) { SDL_MinimizeWindow(pWindow->pSdl); }
 
 void AfxBackendRaise(AFX_OSWINDOW* pWindow)

@@ -93,10 +93,8 @@ void AfxBackendDestroyWindow(AFX_OSWINDOW* pWindow);
 void AfxBackendShowWindow(AFX_OSWINDOW* pWindow, BOOL bShow);
 void AfxBackendSetTitle(AFX_OSWINDOW* pWindow, LPCTSTR lpszTitle);
 void AfxBackendMoveWindow(AFX_OSWINDOW* pWindow, int x, int y, int cx, int cy);
-POINT AfxBackendGetWindowPos(AFX_OSWINDOW* pWindow);
-// The same in device pixels, for those who count the screen's own pixels.
+// The window's position in device pixels, for those who count the screen's own pixels.
 POINT AfxBackendGetWindowDevicePos(AFX_OSWINDOW* pWindow);
-BOOL AfxBackendIsMinimized(AFX_OSWINDOW* pWindow);
 void AfxBackendMinimize(AFX_OSWINDOW* pWindow);
 // Brings the window to the front and gives it the keyboard.
 void AfxBackendRaise(AFX_OSWINDOW* pWindow);

@@ -18,23 +18,6 @@ CObList::CObList(INT_PTR nBlockSize)
 
 CObList::~CObList() { RemoveAll(); }
 
-CObject* CObList::GetHead() const { return m_pNodeHead != nullptr ? m_pNodeHead->data : nullptr; }
-
-CObject* CObList::GetTail() const { return m_pNodeTail != nullptr ? m_pNodeTail->data : nullptr; }
-
-POSITION CObList::AddHead(CObject* newElement)
-{
-    CNode* pNode = NewNode(nullptr, m_pNodeHead);
-    pNode->data = newElement;
-    if (m_pNodeHead != nullptr) {
-        m_pNodeHead->pPrev = pNode;
-    } else {
-        m_pNodeTail = pNode;
-    }
-    m_pNodeHead = pNode;
-    return PosOf(pNode);
-}
-
 POSITION CObList::AddTail(CObject* newElement)
 {
     CNode* pNode = NewNode(m_pNodeTail, nullptr);
@@ -48,26 +31,6 @@ POSITION CObList::AddTail(CObject* newElement)
     return PosOf(pNode);
 }
 
-CObject* CObList::RemoveHead()
-{
-    if (m_pNodeHead == nullptr) {
-        return nullptr;
-    }
-    CObject* pOld = m_pNodeHead->data;
-    RemoveAt(PosOf(m_pNodeHead));
-    return pOld;
-}
-
-CObject* CObList::RemoveTail()
-{
-    if (m_pNodeTail == nullptr) {
-        return nullptr;
-    }
-    CObject* pOld = m_pNodeTail->data;
-    RemoveAt(PosOf(m_pNodeTail));
-    return pOld;
-}
-
 void CObList::RemoveAll()
 {
     FreeBlocks();
@@ -78,8 +41,6 @@ void CObList::RemoveAll()
 }
 
 POSITION CObList::GetHeadPosition() const { return PosOf(m_pNodeHead); }
-
-POSITION CObList::GetTailPosition() const { return PosOf(m_pNodeTail); }
 
 CObject*& CObList::GetNext(POSITION& rPosition)
 {
@@ -95,84 +56,9 @@ CObject* CObList::GetNext(POSITION& rPosition) const
     return pNode->data;
 }
 
-CObject*& CObList::GetPrev(POSITION& rPosition)
-{
-    CNode* pNode = NodeAt(rPosition);
-    rPosition = PosOf(pNode->pPrev);
-    return pNode->data;
-}
-
-CObject* CObList::GetPrev(POSITION& rPosition) const
-{
-    CNode* pNode = NodeAt(rPosition);
-    rPosition = PosOf(pNode->pPrev);
-    return pNode->data;
-}
-
 CObject*& CObList::GetAt(POSITION position) { return NodeAt(position)->data; }
 
 CObject* CObList::GetAt(POSITION position) const { return NodeAt(position)->data; }
-
-void CObList::SetAt(POSITION pos, CObject* newElement) { NodeAt(pos)->data = newElement; }
-
-void CObList::RemoveAt(POSITION position)
-{
-    CNode* pOld = NodeAt(position);
-    if (pOld == m_pNodeHead) {
-        m_pNodeHead = pOld->pNext;
-    } else {
-        pOld->pPrev->pNext = pOld->pNext;
-    }
-    if (pOld == m_pNodeTail) {
-        m_pNodeTail = pOld->pPrev;
-    } else {
-        pOld->pNext->pPrev = pOld->pPrev;
-    }
-    FreeNode(pOld);
-}
-
-POSITION CObList::InsertBefore(POSITION position, CObject* newElement)
-{
-    if (position == nullptr) {
-        return AddHead(newElement);
-    }
-    CNode* pOld = NodeAt(position);
-    CNode* pNode = NewNode(pOld->pPrev, pOld);
-    pNode->data = newElement;
-    if (pOld->pPrev != nullptr) {
-        pOld->pPrev->pNext = pNode;
-    } else {
-        m_pNodeHead = pNode;
-    }
-    pOld->pPrev = pNode;
-    return PosOf(pNode);
-}
-
-POSITION CObList::InsertAfter(POSITION position, CObject* newElement)
-{
-    if (position == nullptr) {
-        return AddTail(newElement);
-    }
-    CNode* pOld = NodeAt(position);
-    CNode* pNode = NewNode(pOld, pOld->pNext);
-    pNode->data = newElement;
-    if (pOld->pNext != nullptr) {
-        pOld->pNext->pPrev = pNode;
-    } else {
-        m_pNodeTail = pNode;
-    }
-    pOld->pNext = pNode;
-    return PosOf(pNode);
-}
-
-POSITION CObList::Find(CObject* searchValue, POSITION startAfter) const
-{
-    CNode* pNode = startAfter != nullptr ? NodeAt(startAfter)->pNext : m_pNodeHead;
-    while (pNode != nullptr && pNode->data != searchValue) {
-        pNode = pNode->pNext;
-    }
-    return PosOf(pNode);
-}
 
 POSITION CObList::FindIndex(INT_PTR nIndex) const
 {
@@ -198,16 +84,6 @@ CObList::CNode* CObList::NewNode(CNode* pPrev, CNode* pNext)
     pNode->data = nullptr;
     ++m_nCount;
     return pNode;
-}
-
-void CObList::FreeNode(CNode* pNode)
-{
-    pNode->pNext = m_pNodeFree;
-    m_pNodeFree = pNode;
-    // The last entry gone: give the blocks back, as RemoveAll does.
-    if (--m_nCount == 0) {
-        RemoveAll();
-    }
 }
 
 // One allocation holds the block header followed by m_nBlockSize nodes, all put on the

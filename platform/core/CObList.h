@@ -15,37 +15,19 @@ public:
     BOOL IsEmpty() const { return m_nCount == 0; }
     INT_PTR GetBlockSize() const { return m_nBlockSize; }
 
-    // Null when the list is empty.
-    CObject* GetHead() const;
-    CObject* GetTail() const;
-
-    POSITION AddHead(CObject* newElement);
     POSITION AddTail(CObject* newElement);
-    // Null when the list is empty.
-    CObject* RemoveHead();
-    CObject* RemoveTail();
     // Forgets every entry; the objects themselves are not deleted.
     void RemoveAll();
 
     POSITION GetHeadPosition() const;
-    POSITION GetTailPosition() const;
     // Return the entry at rPosition and move rPosition on; it becomes null past the end.
     // rPosition must not be null.
     CObject*& GetNext(POSITION& rPosition);
     CObject* GetNext(POSITION& rPosition) const;
-    CObject*& GetPrev(POSITION& rPosition);
-    CObject* GetPrev(POSITION& rPosition) const;
 
     CObject*& GetAt(POSITION position);
     CObject* GetAt(POSITION position) const;
-    void SetAt(POSITION pos, CObject* newElement);
-    void RemoveAt(POSITION position);
 
-    POSITION InsertBefore(POSITION position, CObject* newElement);
-    POSITION InsertAfter(POSITION position, CObject* newElement);
-
-    // First entry equal to searchValue at or after startAfter's successor; null if none.
-    POSITION Find(CObject* searchValue, POSITION startAfter = nullptr) const;
     // Entry number nIndex counted from the head; null when out of range.
     POSITION FindIndex(INT_PTR nIndex) const;
 
@@ -60,7 +42,6 @@ private:
     };
 
     CNode* NewNode(CNode* pPrev, CNode* pNext);
-    void FreeNode(CNode* pNode);
     void AllocBlock();
     void FreeBlocks();
     static CNode* NodeAt(POSITION pos) { return reinterpret_cast<CNode*>(pos); }

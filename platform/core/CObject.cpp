@@ -62,8 +62,6 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
     return FALSE;
 }
 
-CRuntimeClass* CRuntimeClass::GetFirstClass() { return ClassListHead(); }
-
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
     for (CRuntimeClass* p = ClassListHead(); p != nullptr; p = p->m_pNextClass) {

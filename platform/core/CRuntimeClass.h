@@ -19,7 +19,6 @@ struct CRuntimeClass {
 
     static CRuntimeClass* FromName(LPCSTR lpszClassName);
     static CObject* CreateObject(LPCSTR lpszClassName);
-    static CRuntimeClass* GetFirstClass();
 };
 
 // Enters a record in the class list; one static instance per serializable class.

@@ -77,18 +77,6 @@ CString& CString::TrimRight()
     return *this;
 }
 
-CString CString::Right(int nCount) const
-{
-    int nLength = GetLength();
-    if (nCount < 0) {
-        nCount = 0;
-    }
-    if (nCount > nLength) {
-        nCount = nLength;
-    }
-    return Mid(nLength - nCount, nCount);
-}
-
 BOOL CString::LoadString(UINT nID)
 {
     const char* psz = static_cast<const char*>(AfxFindResource(nID, RT_STRING));

@@ -29,7 +29,6 @@ public:
     int Find(TCHAR ch, int nStart = 0) const;
     CString Left(int nCount) const;
     CString Mid(int nFirst, int nCount = -1) const;
-    CString Right(int nCount) const;
     // Removes blanks, tabs and line ends at the end.
     CString& TrimRight();
 

@@ -18,17 +18,6 @@ public:
     // local representation.
     struct tm* GetLocalTm(struct tm* ptm = nullptr) const;
 
-    // Local calendar fields; 0 if the time has no local representation.
-    int GetYear() const;
-    int GetMonth() const;  // 1..12
-    int GetDay() const;    // 1..31
-    int GetHour() const;
-    int GetDayOfWeek() const;  // 1 = Sunday .. 7 = Saturday
-
-    bool operator==(CTime other) const { return m_time == other.m_time; }
-    bool operator!=(CTime other) const { return m_time != other.m_time; }
-    bool operator<(CTime other) const { return m_time < other.m_time; }
-
 private:
     time_t m_time;
 };

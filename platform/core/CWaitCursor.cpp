@@ -11,8 +11,6 @@ CWaitCursor::CWaitCursor() { AfxDoWaitCursor(1); }
 
 CWaitCursor::~CWaitCursor() { AfxDoWaitCursor(-1); }
 
-void CWaitCursor::Restore() { AfxDoWaitCursor(0); }
-
 void AfxDoWaitCursor(int nCode)
 {
     if (nCode > 0) {

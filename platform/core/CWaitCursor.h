@@ -6,15 +6,13 @@ class CWaitCursor {
 public:
     CWaitCursor();
     ~CWaitCursor();
-    // Shows the wait cursor again, e.g. after a message box changed the cursor.
-    void Restore();
 
 private:
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
 };
 
-// nCode 1 begins a wait, -1 ends one, 0 shows whatever the current count calls for.
+// nCode 1 begins a wait, -1 ends one.
 // The count never goes below 0.
 void AfxDoWaitCursor(int nCode);
 int AfxGetWaitCursorCount();

@@ -57,8 +57,8 @@ namespace {
 // offset, before the factor.
 POINT GridOffset(HDC hDC)
 {
-    return POINT{hDC->ptWindowOrg.x - hDC->ptViewportOrg.x - hDC->ptOrigin.x,
-                 hDC->ptWindowOrg.y - hDC->ptViewportOrg.y - hDC->ptOrigin.y};
+    return POINT{hDC->ptWindowOrg.x - hDC->ptOrigin.x,
+                 hDC->ptWindowOrg.y - hDC->ptOrigin.y};
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 class CDC;
 
 // Logical points map to surface pixels as surface = factor x (logical - window origin +
-// viewport origin + ptOrigin), each coordinate rounded on its own (AfxScaleToDevice).
+// ptOrigin), each coordinate rounded on its own (AfxScaleToDevice).
 struct HDC__ {
     AfxRasterDevice raster;       // the pixels, where there are any
     AfxDevice* pDevice = &raster; // what the drawing goes to: the raster or a printer page
@@ -18,7 +18,6 @@ struct HDC__ {
     POINT ptOrigin = {0, 0};      // logical position of device point (0, 0) on the surface
     RECT rcClip = {0, 0, 0, 0};   // surface pixels that may change, within the surface
     POINT ptWindowOrg = {0, 0};
-    POINT ptViewportOrg = {0, 0};
     POINT ptCurrent = {0, 0};
     COLORREF crText = RGB(0, 0, 0);
     COLORREF crBk = RGB(255, 255, 255);
@@ -37,8 +36,8 @@ struct HDC__ {
 // rectangles that touch on the logical grid touch on the surface.
 inline POINT AfxDcToSurface(HDC hDC, int x, int y)
 {
-    const long long gx = static_cast<long long>(x) - hDC->ptWindowOrg.x + hDC->ptViewportOrg.x + hDC->ptOrigin.x;
-    const long long gy = static_cast<long long>(y) - hDC->ptWindowOrg.y + hDC->ptViewportOrg.y + hDC->ptOrigin.y;
+    const long long gx = static_cast<long long>(x) - hDC->ptWindowOrg.x + hDC->ptOrigin.x;
+    const long long gy = static_cast<long long>(y) - hDC->ptWindowOrg.y + hDC->ptOrigin.y;
     return POINT{AfxScaleToDevice(hDC->nScale, gx), AfxScaleToDevice(hDC->nScale, gy)};
 }
 RECT AfxDcToSurface(HDC hDC, const RECT& rc);

@@ -64,7 +64,7 @@ class CString;
 #define SYSTEM_FIXED_FONT 16
 #define DEFAULT_GUI_FONT 17
 
-// Object types answered by GetObjectType.
+// Object types, as GetCurrentObject asks for them.
 #define OBJ_PEN 1
 #define OBJ_BRUSH 2
 #define OBJ_DC 3
@@ -238,7 +238,6 @@ HGDIOBJ GetStockObject(int nIndex);
 // Copies an object's description (LOGFONT, BITMAP, LOGBRUSH, LOGPEN) into lpObject;
 // returns the number of bytes copied, 0 on failure. A null buffer asks for the size.
 int GetObject(HGDIOBJ hObject, int nCount, LPVOID lpObject);
-DWORD GetObjectType(HGDIOBJ hObject);
 // Frees a created object. An object still selected into a surface is freed when it
 // is replaced there or the surface is deleted.
 BOOL DeleteObject(HGDIOBJ hObject);

@@ -306,12 +306,6 @@ int GetObject(HGDIOBJ hObject, int nCount, LPVOID lpObject)
     }
 }
 
-DWORD GetObjectType(HGDIOBJ hObject)
-{
-    AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);
-    return pHeader != nullptr ? pHeader->nType : 0;
-}
-
 BOOL DeleteObject(HGDIOBJ hObject)
 {
     AFX_GDIHEADER* pHeader = AfxGdiHeader(hObject);

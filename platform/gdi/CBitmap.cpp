@@ -15,11 +15,6 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
     return Attach(::CreateCompatibleBitmap(pDC != nullptr ? pDC->GetSafeHdc() : nullptr, nWidth, nHeight));
 }
 
-BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
-{
-    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
-}
-
 int CBitmap::GetBitmap(BITMAP* pBitMap) const
 {
     return GetObject(sizeof(BITMAP), pBitMap);

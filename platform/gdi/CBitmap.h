@@ -17,7 +17,6 @@ public:
 
     // Pixels start out black; callers fill what they use.
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
-    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);
     int GetBitmap(BITMAP* pBitMap) const;
 
     // Direct pixel access for tests and the render tool; null when empty.

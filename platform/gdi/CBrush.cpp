@@ -21,7 +21,3 @@ BOOL CBrush::CreateSolidBrush(COLORREF crColor)
     return Attach(::CreateSolidBrush(crColor));
 }
 
-int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const
-{
-    return GetObject(sizeof(LOGBRUSH), pLogBrush);
-}

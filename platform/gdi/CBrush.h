@@ -13,5 +13,4 @@ public:
     operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
     BOOL CreateSolidBrush(COLORREF crColor);
-    int GetLogBrush(LOGBRUSH* pLogBrush) const;
 };

@@ -202,10 +202,6 @@ COLORREF CDC::SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crCo
 
 COLORREF CDC::GetTextColor() const { return m_hDC != nullptr ? m_hDC->crText : CLR_INVALID; }
 
-int CDC::SetMapMode(int nMapMode) { return m_hDC != nullptr && nMapMode == MM_TEXT ? MM_TEXT : 0; }
-
-int CDC::GetMapMode() const { return m_hDC != nullptr ? MM_TEXT : 0; }
-
 CPoint CDC::SetWindowOrg(int x, int y)
 {
     if (m_hDC == nullptr) {
@@ -225,20 +221,6 @@ CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
     const CPoint pt = GetWindowOrg();
     return SetWindowOrg(pt.x + nWidth, pt.y + nHeight);
 }
-
-CPoint CDC::SetViewportOrg(int x, int y)
-{
-    if (m_hDC == nullptr) {
-        return CPoint();
-    }
-    const CPoint ptOld = m_hDC->ptViewportOrg;
-    m_hDC->ptViewportOrg = POINT{x, y};
-    return ptOld;
-}
-
-CPoint CDC::SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
-
-CPoint CDC::GetViewportOrg() const { return m_hDC != nullptr ? CPoint(m_hDC->ptViewportOrg) : CPoint(); }
 
 CPoint CDC::GetCurrentPosition() const { return m_hDC != nullptr ? CPoint(m_hDC->ptCurrent) : CPoint(); }
 
@@ -274,14 +256,6 @@ CBrush* CDC::SelectObject(CBrush* pBrush)
     return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, pBrush->m_hObject)));
 }
 
-CGdiObject* CDC::SelectObject(CGdiObject* pObject)
-{
-    if (pObject == nullptr) {
-        return nullptr;
-    }
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, pObject->m_hObject));
-}
-
 CGdiObject* CDC::SelectStockObject(int nIndex)
 {
     return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
@@ -314,20 +288,6 @@ int CDC::GetClipBox(LPRECT lpRect) const
     return SIMPLEREGION;
 }
 
-int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
-{
-    if (m_hDC == nullptr) {
-        return RGN_ERROR;
-    }
-    const RECT rc = AfxDcToSurface(m_hDC, RECT{x1, y1, x2, y2});
-    return ::IntersectRect(&m_hDC->rcClip, &m_hDC->rcClip, &rc) ? SIMPLEREGION : NULLREGION;
-}
-
-int CDC::IntersectClipRect(LPCRECT lpRect)
-{
-    return IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom);
-}
-
 BOOL CDC::PtVisible(int x, int y) const
 {
     return m_hDC != nullptr && ::PtInRect(&m_hDC->rcClip, AfxDcToSurface(m_hDC, x, y));
@@ -347,24 +307,6 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 {
     const RECT rc = {x, y, x + cx, y + cy};
     FillSolidRect(&rc, clr);
-}
-
-void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
-{
-    if (pBrush != nullptr) {
-        ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->m_hObject));
-    }
-}
-
-void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
-{
-    if (m_hDC == nullptr || lpRect == nullptr || pBrush == nullptr) {
-        return;
-    }
-    const HBRUSH hbr = static_cast<HBRUSH>(pBrush->m_hObject);
-    if (hbr != nullptr && hbr->lb.lbStyle == BS_SOLID) {
-        AfxDcFrame(m_hDC, *lpRect, hbr->lb.lbColor, hbr->lb.lbColor);
-    }
 }
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
@@ -454,8 +396,6 @@ CPoint CDC::MoveTo(int x, int y)
     return ptOld;
 }
 
-CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
-
 BOOL CDC::LineTo(int x, int y)
 {
     if (m_hDC == nullptr) {
@@ -465,8 +405,6 @@ BOOL CDC::LineTo(int x, int y)
     m_hDC->ptCurrent = POINT{x, y};
     return TRUE;
 }
-
-BOOL CDC::LineTo(POINT point) { return LineTo(point.x, point.y); }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 {
@@ -478,8 +416,6 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
     return crColor & 0xFFFFFFu;
 }
 
-COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
-
 COLORREF CDC::GetPixel(int x, int y) const
 {
     if (!PtVisible(x, y) || m_hDC->raster.m_surface.pBits == nullptr) {
@@ -489,8 +425,6 @@ COLORREF CDC::GetPixel(int x, int y) const
     const AFX_SURFACE& s = m_hDC->raster.m_surface;
     return AfxColorFromPixel(s.pBits[static_cast<ptrdiff_t>(pt.y) * s.nPitch + pt.x]);
 }
-
-COLORREF CDC::GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
 
 int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 {
@@ -555,4 +489,3 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 
 BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
 
-BOOL CDC::DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }

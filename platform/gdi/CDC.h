@@ -15,8 +15,8 @@ class CBitmap;
 class CPen;
 class CBrush;
 
-// Logical coordinates map to device pixels as device = logical - window origin +
-// viewport origin (MM_TEXT), times the surface's factor (AfxScaleToDevice) when its screen
+// Logical coordinates map to device pixels as device = logical - window origin
+// (MM_TEXT), times the surface's factor (AfxScaleToDevice) when its screen
 // has one. Everything a caller sees stays logical: sizes, text extents, the clip box. A fresh surface has black text, a white opaque background,
 // a one-pixel black pen, a white brush and the system font.
 class CDC : public CObject {
@@ -51,15 +51,10 @@ public:
     COLORREF GetBkColor() const;
     COLORREF SetTextColor(COLORREF crColor);
     COLORREF GetTextColor() const;
-    int SetMapMode(int nMapMode);  // only MM_TEXT exists
-    int GetMapMode() const;
     CPoint SetWindowOrg(int x, int y);
     CPoint SetWindowOrg(POINT point);
     CPoint GetWindowOrg() const;
     CPoint OffsetWindowOrg(int nWidth, int nHeight);
-    CPoint SetViewportOrg(int x, int y);
-    CPoint SetViewportOrg(POINT point);
-    CPoint GetViewportOrg() const;
     CPoint GetCurrentPosition() const;
 
     // Selection: each returns what was selected before (null on failure).
@@ -67,7 +62,6 @@ public:
     CBitmap* SelectObject(CBitmap* pBitmap);
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);
-    CGdiObject* SelectObject(CGdiObject* pObject);
     CGdiObject* SelectStockObject(int nIndex);
     CFont* GetCurrentFont() const;
     CBitmap* GetCurrentBitmap() const;
@@ -76,15 +70,11 @@ public:
 
     // Clipping, in logical coordinates.
     int GetClipBox(LPRECT lpRect) const;
-    int IntersectClipRect(int x1, int y1, int x2, int y2);
-    int IntersectClipRect(LPCRECT lpRect);
     BOOL PtVisible(int x, int y) const;
 
     // Fills and frames.
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);  // also sets the background colour
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF clr);
-    void FillRect(LPCRECT lpRect, CBrush* pBrush);
-    void FrameRect(LPCRECT lpRect, CBrush* pBrush);
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void DrawFocusRect(LPCRECT lpRect);  // dotted; drawing it twice restores the pixels
@@ -93,14 +83,10 @@ public:
 
     // Lines with the current pen; LineTo leaves its end point untouched.
     CPoint MoveTo(int x, int y);
-    CPoint MoveTo(POINT point);
     BOOL LineTo(int x, int y);
-    BOOL LineTo(POINT point);
 
     COLORREF SetPixel(int x, int y, COLORREF crColor);  // CLR_INVALID when clipped away
-    COLORREF SetPixel(POINT point, COLORREF crColor);
     COLORREF GetPixel(int x, int y) const;               // CLR_INVALID outside the clip box
-    COLORREF GetPixel(POINT point) const;
 
     // Text in the current font, text colour and background mode. nCount -1: up to the
     // terminating zero. DrawText returns the height of the text.
@@ -117,5 +103,4 @@ public:
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
 
     BOOL DrawIcon(int x, int y, HICON hIcon);
-    BOOL DrawIcon(POINT point, HICON hIcon);
 };

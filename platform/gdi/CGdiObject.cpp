@@ -82,17 +82,8 @@ BOOL CGdiObject::DeleteObject()
     return ::DeleteObject(Detach());
 }
 
-BOOL CGdiObject::CreateStockObject(int nIndex)
-{
-    return Attach(::GetStockObject(nIndex));
-}
-
 int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
 {
     return ::GetObject(m_hObject, nCount, lpObject);
 }
 
-UINT CGdiObject::GetObjectType() const
-{
-    return ::GetObjectType(m_hObject);
-}

@@ -24,7 +24,5 @@ public:
     HGDIOBJ Detach();
     // Frees the object (stock objects are never freed) and empties the wrapper.
     BOOL DeleteObject();
-    BOOL CreateStockObject(int nIndex);
     int GetObject(int nCount, LPVOID lpObject) const;
-    UINT GetObjectType() const;
 };

@@ -21,7 +21,3 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
     return Attach(::CreatePen(nPenStyle, nWidth, crColor));
 }
 
-int CPen::GetLogPen(LOGPEN* pLogPen) const
-{
-    return GetObject(sizeof(LOGPEN), pLogPen);
-}

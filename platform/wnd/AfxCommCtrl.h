@@ -11,20 +11,16 @@
 #define TTF_IDISHWND 0x0001
 #define TTF_SUBCLASS 0x0010
 
-#define TTDT_AUTOMATIC 0
 #define TTDT_RESHOW 1
 #define TTDT_AUTOPOP 2
 #define TTDT_INITIAL 3
 
-#define TTM_ACTIVATE (WM_USER + 1)
 #define TTM_SETDELAYTIME (WM_USER + 3)
 #define TTM_ADDTOOL (WM_USER + 4)
-#define TTM_DELTOOL (WM_USER + 5)
 #define TTM_RELAYEVENT (WM_USER + 7)
 #define TTM_GETTEXT (WM_USER + 11)
 #define TTM_UPDATETIPTEXT (WM_USER + 12)
 #define TTM_GETTOOLCOUNT (WM_USER + 13)
-#define TTM_POP (WM_USER + 28)
 
 struct TOOLINFO {
     UINT cbSize;

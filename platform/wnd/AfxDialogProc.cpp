@@ -214,16 +214,6 @@ LRESULT DefDlgProc(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
     }
     case DM_GETDEFID:
         return hDlg->nDefID != 0 ? MAKELONG(hDlg->nDefID, DC_HASDEFID) : 0;
-    case DM_SETDEFID:
-        hDlg->nDefID = static_cast<UINT>(wParam);
-        AfxDialogFocusChanged(GetFocus());
-        return TRUE;
-    case WM_SETFOCUS: {
-        HWND hLast = hDlg->hLastFocus;
-        if (hLast != hDlg && IsChild(hDlg, hLast))
-            SetFocus(hLast);
-        return 0;
-    }
     case WM_INITDIALOG: return TRUE;
     case WM_GETDLGCODE: return 0;
     default: return DefWindowProc(hDlg, Msg, wParam, lParam);

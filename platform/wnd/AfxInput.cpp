@@ -313,11 +313,6 @@ BOOL GetCursorPos(LPPOINT lpPoint)
     return TRUE;
 }
 
-DWORD GetMessagePos()
-{
-    return static_cast<DWORD>(MAKELONG(g_ptCursor.x, g_ptCursor.y));
-}
-
 short GetKeyState(int nVirtKey)
 {
     BOOL bDown = FALSE;

@@ -328,15 +328,6 @@ BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem
     return TRUE;
 }
 
-BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags)
-{
-    AFX_MENUITEM* pItem = ItemAt(hMenu, uPosition, uFlags);
-    if (pItem == nullptr)
-        return FALSE;
-    hMenu->items.erase(hMenu->items.begin() + (pItem - hMenu->items.data()));
-    return TRUE;
-}
-
 int GetMenuItemCount(HMENU hMenu) { return hMenu != nullptr ? static_cast<int>(hMenu->items.size()) : -1; }
 
 UINT GetMenuItemID(HMENU hMenu, int nPos)
@@ -360,16 +351,6 @@ int GetMenuString(HMENU hMenu, UINT uIDItem, LPTSTR lpString, int cchMax, UINT f
     std::memcpy(lpString, pItem->strText.data(), n);
     lpString[n] = 0;
     return static_cast<int>(n);
-}
-
-UINT EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable)
-{
-    AFX_MENUITEM* pItem = ItemAt(hMenu, uIDEnableItem, uEnable & MF_BYPOSITION);
-    if (pItem == nullptr)
-        return static_cast<UINT>(-1);
-    UINT nOld = pItem->nFlags & (MF_GRAYED | MF_DISABLED);
-    pItem->nFlags = (pItem->nFlags & ~static_cast<UINT>(MF_GRAYED | MF_DISABLED)) | (uEnable & (MF_GRAYED | MF_DISABLED));
-    return nOld;
 }
 
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int, HWND hWnd, const RECT*)

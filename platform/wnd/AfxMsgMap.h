@@ -51,14 +51,9 @@ protected:                                          \
          (void)p; (void)wParam; (void)lParam; (void)pResult; body; return TRUE; }},
 #define AFX_POINT_LPARAM CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))
 
-#define ON_WM_CREATE() \
-    AFX_ENTRY(WM_CREATE, *pResult = AFX_THIS(p)->OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)))
 #define ON_WM_DESTROY() AFX_ENTRY(WM_DESTROY, AFX_THIS(p)->OnDestroy())
 #define ON_WM_NCDESTROY() AFX_ENTRY(WM_NCDESTROY, AFX_THIS(p)->OnNcDestroy())
 #define ON_WM_PAINT() AFX_ENTRY(WM_PAINT, AFX_THIS(p)->OnPaint())
-#define ON_WM_CLOSE() AFX_ENTRY(WM_CLOSE, AFX_THIS(p)->OnClose())
-#define ON_WM_SIZE() \
-    AFX_ENTRY(WM_SIZE, AFX_THIS(p)->OnSize(static_cast<UINT>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
 #define ON_WM_TIMER() AFX_ENTRY(WM_TIMER, AFX_THIS(p)->OnTimer(static_cast<UINT_PTR>(wParam)))
 #define ON_WM_ERASEBKGND() \
     AFX_ENTRY(WM_ERASEBKGND, *pResult = AFX_THIS(p)->OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam))))
@@ -76,21 +71,6 @@ protected:                                          \
     AFX_ENTRY(WM_LBUTTONUP, AFX_THIS(p)->OnLButtonUp(static_cast<UINT>(wParam), AFX_POINT_LPARAM))
 #define ON_WM_LBUTTONDBLCLK() \
     AFX_ENTRY(WM_LBUTTONDBLCLK, AFX_THIS(p)->OnLButtonDblClk(static_cast<UINT>(wParam), AFX_POINT_LPARAM))
-#define ON_WM_RBUTTONDOWN() \
-    AFX_ENTRY(WM_RBUTTONDOWN, AFX_THIS(p)->OnRButtonDown(static_cast<UINT>(wParam), AFX_POINT_LPARAM))
-#define ON_WM_RBUTTONUP() \
-    AFX_ENTRY(WM_RBUTTONUP, AFX_THIS(p)->OnRButtonUp(static_cast<UINT>(wParam), AFX_POINT_LPARAM))
-#define ON_WM_KEYDOWN()                                                                             \
-    AFX_ENTRY(WM_KEYDOWN, AFX_THIS(p)->OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam)))
-#define ON_WM_SETFOCUS() \
-    AFX_ENTRY(WM_SETFOCUS, AFX_THIS(p)->OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))))
-#define ON_WM_KILLFOCUS() \
-    AFX_ENTRY(WM_KILLFOCUS, AFX_THIS(p)->OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam))))
-#define ON_WM_CAPTURECHANGED() \
-    AFX_ENTRY(WM_CAPTURECHANGED, AFX_THIS(p)->OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))))
-#define ON_WM_CONTEXTMENU()                                                                         \
-    AFX_ENTRY(WM_CONTEXTMENU, AFX_THIS(p)->OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), \
-                                                         AFX_POINT_LPARAM))
 // The parent's colour message: (CDC*, CWnd* control, UINT CTLCOLOR_*) -> brush.
 #define ON_WM_CTLCOLOR()                                                                          \
     {WM_CTLCOLOR, 0, 0, 0, [](CCmdTarget* p, WPARAM wParam, LPARAM lParam, LRESULT* pResult) -> BOOL { \
@@ -115,7 +95,6 @@ protected:                                          \
     {(msg), static_cast<UINT>(code), static_cast<UINT>(id), static_cast<UINT>(lastId), \
      [](CCmdTarget* p, WPARAM, LPARAM, LRESULT*) -> BOOL { AFX_THIS(p)->memberFxn(); return TRUE; }},
 #define ON_COMMAND(id, memberFxn) AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, id, memberFxn)
-#define ON_COMMAND_RANGE_V(id, idLast, memberFxn) AFX_CMD_ENTRY(WM_COMMAND, CN_COMMAND, id, idLast, memberFxn)
 #define ON_CONTROL(code, id, memberFxn) AFX_CMD_ENTRY(WM_COMMAND, code, id, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)

@@ -203,15 +203,6 @@ BOOL ValidateRect(HWND hWnd, const RECT* lpRect)
     return TRUE;
 }
 
-BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL)
-{
-    if (!IsWindow(hWnd))
-        return FALSE;
-    if (lpRect != nullptr)
-        *lpRect = hWnd->rcUpdate;
-    return !IsRectEmpty(&hWnd->rcUpdate);
-}
-
 BOOL UpdateWindow(HWND hWnd)
 {
     if (!IsWindow(hWnd))
@@ -279,21 +270,6 @@ HDC GetDC(HWND hWnd)
         return hDC;
     }
     return MakeSurfaceDC(hWnd, AfxClientOrigin(hWnd), AfxVisibleClientRect(hWnd));
-}
-
-HDC GetWindowDC(HWND hWnd)
-{
-    if (!IsWindow(hWnd) || hWnd->hParent == nullptr)
-        return GetDC(hWnd);
-    POINT pt = AfxClientOrigin(hWnd);
-    int nBorder = AfxBorderWidth(hWnd);
-    RECT rcWindow = {pt.x - nBorder, pt.y - nBorder, pt.x - nBorder + hWnd->rcWindow.right - hWnd->rcWindow.left,
-                     pt.y - nBorder + hWnd->rcWindow.bottom - hWnd->rcWindow.top};
-    RECT rcParent = AfxVisibleClientRect(hWnd->hParent);
-    RECT rcClip;
-    IntersectRect(&rcClip, &rcWindow, &rcParent);
-    POINT ptOrigin = {rcWindow.left, rcWindow.top};
-    return MakeSurfaceDC(hWnd, ptOrigin, rcClip);
 }
 
 int ReleaseDC(HWND, HDC hDC)

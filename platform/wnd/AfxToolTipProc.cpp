@@ -27,7 +27,6 @@ struct AFX_TOOL {
 
 struct AFX_TIPDATA {
     std::vector<AFX_TOOL> tools;
-    BOOL bActive = TRUE;
     UINT nInitial = 500;
     UINT nAutoPop = 5000;
     int nCurrent = -1;
@@ -93,7 +92,7 @@ void Hide(HWND hTip, AFX_TIPDATA& data)
 
 void Show(HWND hTip, AFX_TIPDATA& data)
 {
-    if (data.nCurrent < 0 || !data.bActive)
+    if (data.nCurrent < 0)
         return;
     const std::string& strText = data.tools[static_cast<size_t>(data.nCurrent)].strText;
     SIZE size = TipSize(strText);
@@ -121,7 +120,7 @@ void Relay(HWND hTip, AFX_TIPDATA& data, const MSG* pMsg)
             return;
         Hide(hTip, data);
         data.nCurrent = nTool;
-        if (nTool >= 0 && data.bActive)
+        if (nTool >= 0)
             SetTimer(hTip, kShowTimer, data.nInitial, nullptr);
         else
             KillTimer(hTip, kShowTimer);
@@ -175,17 +174,6 @@ void UpdateText(HWND hTip, AFX_TIPDATA& data, const TOOLINFO* pInfo)
         Show(hTip, data);
 }
 
-void DeleteTool(HWND hTip, AFX_TIPDATA& data, const TOOLINFO* pInfo)
-{
-    int nAt = pInfo != nullptr ? FindTool(data, pInfo->hwnd, pInfo->uId) : -1;
-    if (nAt < 0)
-        return;
-    if (data.nCurrent == nAt)
-        Hide(hTip, data);
-    data.tools.erase(data.tools.begin() + nAt);
-    data.nCurrent = -1;
-}
-
 LRESULT GetText(AFX_TIPDATA& data, const TOOLINFO* pInfo, WPARAM nMax)
 {
     int nAt = pInfo != nullptr ? FindTool(data, pInfo->hwnd, pInfo->uId) : -1;
@@ -201,10 +189,10 @@ LRESULT GetText(AFX_TIPDATA& data, const TOOLINFO* pInfo, WPARAM nMax)
 void SetDelay(AFX_TIPDATA& data, WPARAM wWhich, LPARAM lDelay)
 {
     UINT nDelay = static_cast<UINT>(LOWORD(lDelay));
-    if (wWhich == TTDT_INITIAL || wWhich == TTDT_AUTOMATIC)
+    if (wWhich == TTDT_INITIAL)
         data.nInitial = nDelay;
-    if (wWhich == TTDT_AUTOPOP || wWhich == TTDT_AUTOMATIC)
-        data.nAutoPop = wWhich == TTDT_AUTOMATIC ? nDelay * 10 : nDelay;
+    if (wWhich == TTDT_AUTOPOP)
+        data.nAutoPop = nDelay;
 }
 
 }  // namespace
@@ -219,18 +207,11 @@ LRESULT AfxToolTipProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     const TOOLINFO* pInfo = reinterpret_cast<const TOOLINFO*>(lParam);
     switch (uMsg) {
     case TTM_ADDTOOL: return AddTool(data, pInfo);
-    case TTM_DELTOOL: DeleteTool(hWnd, data, pInfo); return 0;
     case TTM_UPDATETIPTEXT: UpdateText(hWnd, data, pInfo); return 0;
     case TTM_GETTEXT: return GetText(data, pInfo, wParam);
     case TTM_GETTOOLCOUNT: return static_cast<LRESULT>(data.tools.size());
     case TTM_RELAYEVENT: Relay(hWnd, data, reinterpret_cast<const MSG*>(lParam)); return 0;
     case TTM_SETDELAYTIME: SetDelay(data, wParam, lParam); return 0;
-    case TTM_ACTIVATE:
-        data.bActive = static_cast<BOOL>(wParam);
-        if (!data.bActive)
-            Hide(hWnd, data);
-        return 0;
-    case TTM_POP: Hide(hWnd, data); return 0;
     case WM_TIMER:
         KillTimer(hWnd, wParam);
         if (wParam == kShowTimer)

@@ -188,21 +188,6 @@ const AFX_WNDCLASS_ENTRY* AfxFindClass(LPCTSTR lpszClassName)
     return nullptr;
 }
 
-BOOL GetClassInfo(HINSTANCE, LPCTSTR lpszClassName, WNDCLASS* lpWndClass)
-{
-    const AFX_WNDCLASS_ENTRY* pClass = AfxFindClass(lpszClassName);
-    if (pClass == nullptr)
-        return FALSE;
-    *lpWndClass = WNDCLASS();
-    lpWndClass->style = pClass->style;
-    lpWndClass->lpfnWndProc = pClass->lpfnWndProc;
-    lpWndClass->hIcon = pClass->hIcon;
-    lpWndClass->hCursor = pClass->hCursor;
-    lpWndClass->hbrBackground = pClass->hbrBackground;
-    lpWndClass->lpszClassName = pClass->strName.c_str();
-    return TRUE;
-}
-
 int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount)
 {
     if (!IsWindow(hWnd) || lpClassName == nullptr || nMaxCount <= 0)
@@ -406,8 +391,6 @@ LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong)
     }
     return lOld;
 }
-
-WNDPROC GetWindowProc(HWND hWnd) { return IsWindow(hWnd) ? hWnd->pfnWndProc : nullptr; }
 
 WNDPROC SetWindowProc(HWND hWnd, WNDPROC pfnWndProc)
 {

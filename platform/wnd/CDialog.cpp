@@ -140,14 +140,9 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 {
     m_nIDTemplate = nIDTemplate;
     m_lpDialogTemplate = nullptr;
-    return CreateIndirect(FindTemplate(), pParentWnd);
-}
-
-BOOL CDialog::CreateIndirect(const AFX_DLGTEMPLATE* pTemplate, CWnd* pParentWnd)
-{
     m_pParentWnd = pParentWnd;
     HWND hOwner = pParentWnd != nullptr ? ::GetTopLevelWindow(pParentWnd->m_hWnd) : nullptr;
-    return AfxCreateDialogIndirect(pTemplate, hOwner, this) != nullptr;
+    return AfxCreateDialogIndirect(FindTemplate(), hOwner, this) != nullptr;
 }
 
 void CDialog::EndDialog(int nResult)
@@ -185,16 +180,4 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
     return ::IsDialogMessage(m_hWnd, pMsg);
-}
-
-void CDialog::SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID, 0); }
-DWORD CDialog::GetDefID() { return static_cast<DWORD>(SendMessage(DM_GETDEFID, 0, 0)); }
-
-void CDialog::NextDlgCtrl() const { ::SetFocus(::GetNextDlgTabItem(m_hWnd, ::GetFocus(), FALSE)); }
-void CDialog::PrevDlgCtrl() const { ::SetFocus(::GetNextDlgTabItem(m_hWnd, ::GetFocus(), TRUE)); }
-
-void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
-{
-    if (pWndCtrl != nullptr)
-        ::SetFocus(pWndCtrl->m_hWnd);
 }

@@ -19,7 +19,6 @@ public:
     // is disabled meanwhile. Returns the EndDialog value, -1 when creation failed.
     virtual INT_PTR DoModal();
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    BOOL CreateIndirect(const AFX_DLGTEMPLATE* pTemplate, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();
@@ -27,12 +26,6 @@ public:
     virtual void OnCancel();
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     BOOL PreTranslateMessage(MSG* pMsg) override;
-
-    void SetDefID(UINT nID);
-    DWORD GetDefID();
-    void NextDlgCtrl() const;
-    void PrevDlgCtrl() const;
-    void GotoDlgCtrl(CWnd* pWndCtrl);
 
     int RunModalLoop();
     BOOL ContinueModal() const { return !m_bEndModal; }

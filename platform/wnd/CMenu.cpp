@@ -1,7 +1,6 @@
 #include "platform/wnd/CMenu.h"
 
 #include "platform/wnd/AfxWindow.h"
-#include "platform/wnd/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
@@ -33,8 +32,6 @@ HMENU CMenu::Detach()
     return hMenu;
 }
 
-BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
-
 BOOL CMenu::DestroyMenu()
 {
     if (m_hMenu == nullptr)
@@ -51,8 +48,6 @@ BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCTSTR lpszNewItem)
     return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
 }
 
-BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
-UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
 int CMenu::GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
 UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
 UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
@@ -63,9 +58,4 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
     int n = ::GetMenuString(m_hMenu, nIDItem, szText, sizeof szText, nFlags);
     rString = n > 0 ? szText : "";
     return n;
-}
-
-BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
-{
-    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->m_hWnd : nullptr, lpRect);
 }

@@ -5,8 +5,6 @@
 #include "platform/core/CString.h"
 #include "platform/wnd/WinUser.h"
 
-class CWnd;
-
 class CMenu : public CObject {
     DECLARE_DYNAMIC(CMenu)
 public:
@@ -22,15 +20,11 @@ public:
 
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
-    BOOL CreatePopupMenu();
     BOOL DestroyMenu();
 
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr);
-    BOOL DeleteMenu(UINT nPosition, UINT nFlags);
-    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int nPos) const;
     UINT GetMenuState(UINT nID, UINT nFlags) const;
     int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
-    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 };

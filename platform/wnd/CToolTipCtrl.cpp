@@ -30,12 +30,6 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UIN
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&ti)));
 }
 
-void CToolTipCtrl::DelTool(CWnd* pWnd, UINT_PTR nIDTool)
-{
-    TOOLINFO ti = MakeToolInfo(pWnd, nIDTool);
-    SendMessage(TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&ti));
-}
-
 void CToolTipCtrl::UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
 {
     TOOLINFO ti = MakeToolInfo(pWnd, nIDTool);
@@ -56,13 +50,7 @@ int CToolTipCtrl::GetToolCount() const { return static_cast<int>(::SendMessage(m
 
 void CToolTipCtrl::RelayEvent(LPMSG lpMsg) { SendMessage(TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(lpMsg)); }
 
-void CToolTipCtrl::Activate(BOOL bActivate) { SendMessage(TTM_ACTIVATE, static_cast<WPARAM>(bActivate), 0); }
-
-void CToolTipCtrl::SetDelayTime(UINT nDelay) { SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, static_cast<LPARAM>(nDelay)); }
-
 void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime)
 {
     SendMessage(TTM_SETDELAYTIME, dwDuration, static_cast<LPARAM>(iTime));
 }
-
-void CToolTipCtrl::Pop() { SendMessage(TTM_POP, 0, 0); }

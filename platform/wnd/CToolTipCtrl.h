@@ -14,15 +14,11 @@ public:
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
     // nIDTool 0: the tool is pWnd's whole client area; otherwise lpRectTool in it.
     BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
-    void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     void UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
     void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
     int GetToolCount() const;
     void RelayEvent(LPMSG lpMsg);
-    void Activate(BOOL bActivate);
-    void SetDelayTime(UINT nDelay);
     void SetDelayTime(DWORD dwDuration, int iTime);
-    void Pop();
 
 private:
     static TOOLINFO MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool);

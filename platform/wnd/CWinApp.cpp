@@ -178,18 +178,6 @@ int CWinApp::Run()
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const { return ::LoadIcon(m_hInstance, MAKEINTRESOURCE(nIDResource)); }
-HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const { return ::LoadIcon(m_hInstance, lpszResourceName); }
-HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(nullptr, lpszIconName); }
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
-{
-    return ::LoadCursor(m_hInstance, MAKEINTRESOURCE(nIDResource));
-}
-HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(nullptr, lpszCursorName); }
-
-void CWinApp::BeginWaitCursor() { DoWaitCursor(1); }
-void CWinApp::EndWaitCursor() { DoWaitCursor(-1); }
-void CWinApp::RestoreWaitCursor() { DoWaitCursor(0); }
-void CWinApp::DoWaitCursor(int nCode) { AfxDoWaitCursor(nCode); }
 
 BOOL CWinApp::Enable3dControlsStatic() { return TRUE; }
 
@@ -198,8 +186,6 @@ void CWinApp::OnHelp() {}
 CWinApp* AfxGetApp() { return g_pApp; }
 CWnd* AfxGetMainWnd() { return g_pApp != nullptr ? g_pApp->m_pMainWnd : nullptr; }
 LPCTSTR AfxGetAppName() { return g_pApp != nullptr && g_pApp->m_pszAppName != nullptr ? g_pApp->m_pszAppName : ""; }
-HINSTANCE AfxGetInstanceHandle() { return ProgramInstance(); }
-HINSTANCE AfxGetResourceHandle() { return ProgramInstance(); }
 void AfxEnableControlContainer() {}
 
 BOOL AfxPreTranslateMessage(MSG* pMsg)

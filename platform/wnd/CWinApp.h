@@ -32,15 +32,6 @@ public:
     BOOL PumpMessage();
 
     HICON LoadIcon(UINT nIDResource) const;
-    HICON LoadIcon(LPCTSTR lpszResourceName) const;
-    HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
-    HCURSOR LoadCursor(UINT nIDResource) const;
-    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
-
-    void BeginWaitCursor();
-    void EndWaitCursor();
-    void RestoreWaitCursor();
-    virtual void DoWaitCursor(int nCode);
 
     // Names the application after the program file (argv[0]).
     void SetNamesFromProgram(LPCTSTR lpszProgram);
@@ -79,8 +70,6 @@ private:
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 LPCTSTR AfxGetAppName();
-HINSTANCE AfxGetInstanceHandle();
-HINSTANCE AfxGetResourceHandle();
 void AfxEnableControlContainer();
 // Offers a message to the windows it is for and the application before it is dispatched.
 BOOL AfxPreTranslateMessage(MSG* pMsg);

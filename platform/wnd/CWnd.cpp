@@ -4,7 +4,6 @@
 #include <deque>
 #include <string>
 
-#include "platform/core/CMemoryException.h"
 #include "platform/wnd/AfxWindow.h"
 #include "platform/wnd/CMenu.h"
 #include "platform/wnd/CWinApp.h"
@@ -84,20 +83,6 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     WNDPROC pfnOld = ::SetWindowProc(hWnd, AfxWndProc);
     m_pfnSuper = pfnOld != AfxWndProc ? pfnOld : hWnd->pClass->lpfnWndProc;
     return TRUE;
-}
-
-BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
-{
-    HWND hWnd = pParent != nullptr ? ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)) : nullptr;
-    return hWnd != nullptr && SubclassWindow(hWnd);
-}
-
-HWND CWnd::UnsubclassWindow()
-{
-    if (m_pfnSuper != nullptr)
-        ::SetWindowProc(m_hWnd, m_pfnSuper);
-    m_pfnSuper = nullptr;
-    return Detach();
 }
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
@@ -187,25 +172,12 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 
 void CWnd::Invalidate(BOOL bErase) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-void CWnd::ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, void* prgnUpdate, UINT flags)
 {
     return ::RedrawWindow(m_hWnd, lpRectUpdate, prgnUpdate, flags);
 }
-
-// A window's drawing surface that cannot be had ends the operation, as any memory failure.
-CDC* CWnd::GetDC()
-{
-    CDC* pDC = CDC::FromHandle(::GetDC(m_hWnd));
-    if (pDC == nullptr)
-        AfxThrowMemoryException();
-    return pDC;
-}
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
-int CWnd::ReleaseDC(CDC* pDC) { return pDC != nullptr ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0; }
 
 void CWnd::SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
 
@@ -249,18 +221,6 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_STYLE)); }
 DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_EXSTYLE)); }
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    DWORD dwStyle = GetStyle();
-    DWORD dwNew = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwNew == dwStyle)
-        return FALSE;
-    ::SetWindowLong(m_hWnd, GWL_STYLE, static_cast<LONG>(dwNew));
-    if (nFlags != 0)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | nFlags);
-    return TRUE;
-}
-
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
 BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
@@ -273,9 +233,7 @@ CWnd* CWnd::GetTopLevelParent() const { return FromHandle(::GetTopLevelWindow(m_
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
 
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
 CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
-CWnd* CWnd::GetCapture() { return FromHandle(::GetCapture()); }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -393,7 +351,6 @@ BOOL CWnd::OnCtlColorMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
     return DispatchMsg(WM_CTLCOLOR, 0, 0, 0, reinterpret_cast<LPARAM>(&ctl), pResult);
 }
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
 void CWnd::OnDestroy() { Default(); }
 
 void CWnd::OnNcDestroy()
@@ -418,24 +375,14 @@ void CWnd::OnNcDestroy()
 }
 
 void CWnd::OnPaint() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
 
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)

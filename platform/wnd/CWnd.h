@@ -30,8 +30,6 @@ public:
     BOOL Attach(HWND hWndNew);
     HWND Detach();
     BOOL SubclassWindow(HWND hWnd);
-    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    HWND UnsubclassWindow();
     // Used by window creation: attach, PreSubclassWindow, then take over the procedure.
     void AttachOnCreate(HWND hWnd);
 
@@ -58,14 +56,9 @@ public:
     // Painting.
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    void ValidateRect(LPCRECT lpRect);
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, void* prgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    CDC* GetDC();
-    CDC* GetWindowDC();
-    int ReleaseDC(CDC* pDC);
 
     // Text, font, icons, state.
     void SetWindowText(LPCTSTR lpszString);
@@ -78,7 +71,6 @@ public:
     HICON GetIcon(BOOL bBigIcon) const;
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
-    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -92,9 +84,7 @@ public:
 
     // Input.
     CWnd* SetFocus();
-    static CWnd* GetFocus();
     CWnd* SetCapture();
-    static CWnd* GetCapture();
 
     // Messages.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -120,28 +110,17 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();
     afx_msg void OnPaint();
-    afx_msg void OnClose();
-    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
-    afx_msg HCURSOR OnQueryDragIcon();
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
-    afx_msg void OnCaptureChanged(CWnd* pWnd);
-    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     WNDPROC m_pfnSuper = nullptr;

@@ -169,7 +169,6 @@
 #define DLGC_STATIC 0x0100
 #define DLGC_BUTTON 0x2000
 #define DM_GETDEFID (WM_USER + 0)
-#define DM_SETDEFID (WM_USER + 1)
 #define DC_HASDEFID 0x534B
 
 // Dialog results.
@@ -337,7 +336,6 @@ typedef PAINTSTRUCT* LPPAINTSTRUCT;
 
 // Classes.
 BOOL RegisterClass(const WNDCLASS* lpWndClass);
-BOOL GetClassInfo(HINSTANCE hInstance, LPCTSTR lpszClassName, WNDCLASS* lpWndClass);
 
 // Windows. Child rectangles are in the parent's client coordinates; a top-level window's
 // rectangle is its client area on the screen (the window manager owns the frame).
@@ -353,7 +351,6 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
 int GetDlgCtrlID(HWND hWnd);
 LONG GetWindowLong(HWND hWnd, int nIndex);
 LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong);
-WNDPROC GetWindowProc(HWND hWnd);
 WNDPROC SetWindowProc(HWND hWnd, WNDPROC pfnWndProc);
 int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount);
 int GetWindowTextLength(HWND hWnd);
@@ -390,18 +387,15 @@ HWND GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious);
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
 BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 DWORD GetTickCount();
-DWORD GetMessagePos();
 
 // Painting. The update area is one rectangle in client coordinates.
 BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
 BOOL ValidateRect(HWND hWnd, const RECT* lpRect);
-BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
 BOOL UpdateWindow(HWND hWnd);
 BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, void* hrgnUpdate, UINT flags);
 HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 HDC GetDC(HWND hWnd);
-HDC GetWindowDC(HWND hWnd);
 int ReleaseDC(HWND hWnd, HDC hDC);
 
 // Input state.
@@ -426,12 +420,10 @@ HMENU CreatePopupMenu();
 BOOL DestroyMenu(HMENU hMenu);
 HMENU GetSystemMenu(HWND hWnd, BOOL bRevert);
 BOOL AppendMenu(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCTSTR lpNewItem);
-BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
 int GetMenuItemCount(HMENU hMenu);
 UINT GetMenuItemID(HMENU hMenu, int nPos);
 UINT GetMenuState(HMENU hMenu, UINT uId, UINT uFlags);
 int GetMenuString(HMENU hMenu, UINT uIDItem, LPTSTR lpString, int cchMax, UINT flags);
-UINT EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 // Runs the popup until an item is chosen or it is cancelled; returns the item's id or 0.
 // Without TPM_RETURNCMD the id is also posted to hWnd as WM_COMMAND.
 BOOL TrackPopupMenu(HMENU hMenu, UINT uFlags, int x, int y, int nReserved, HWND hWnd, const RECT* prcRect);

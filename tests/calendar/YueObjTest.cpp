@@ -263,7 +263,7 @@ TEST(YueObjTest, AddDayAppendsAndTakesOwnership)
     AFCDayObj* pDay = new AFCDayObj;
     POSITION pos = panel.AddDay(pDay);
     EXPECT_EQ(panel.m_DayList.GetAt(pos), pDay);
-    EXPECT_EQ(panel.m_DayList.GetTail(), pDay);
+    EXPECT_EQ(panel.m_DayList.FindIndex(panel.m_DayList.GetCount() - 1), pos);
 }  // LeakSanitizer checks that the panel deleted it
 
 }  // namespace

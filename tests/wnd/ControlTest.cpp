@@ -165,9 +165,9 @@ protected:
     void SetUp() override
     {
         ControlTest::SetUp();
-        ASSERT_TRUE(m_ok.Create("OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(10, 10, 85, 33),
+        ASSERT_TRUE(m_ok.Create("button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(10, 10, 85, 33),
                                 &m_parent, IDOK));
-        ASSERT_TRUE(m_other.Create("Other", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(100, 10, 175, 33),
+        ASSERT_TRUE(m_other.Create("button", "Other", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(100, 10, 175, 33),
                                    &m_parent, 3));
         AfxPumpUntilIdle();
         g_log.lines.clear();
@@ -175,20 +175,20 @@ protected:
     void Button(int x, int y, BOOL bDown) { AfxSimulateButton(m_ok.m_hWnd, Pt(x, y), AFX_BUTTON_LEFT, bDown); }
     void Move(int x, int y) { AfxSimulateMouseMove(m_ok.m_hWnd, Pt(x, y)); }
 
-    CButton m_ok;
-    CButton m_other;
+    CWnd m_ok;  // windows of the dialog's own button class
+    CWnd m_other;
 };
 
 TEST_F(ButtonTest, ClickCountsOnReleaseInsideOnly)
 {
     Button(10, 10, TRUE);
     AfxPumpUntilIdle();
-    EXPECT_EQ(m_ok.GetState() & BST_PUSHED, static_cast<UINT>(BST_PUSHED));
+    EXPECT_EQ(static_cast<UINT>(m_ok.SendMessage(BM_GETSTATE)) & BST_PUSHED, static_cast<UINT>(BST_PUSHED));
     EXPECT_EQ(g_log.Joined(), "");
     Button(10, 10, FALSE);
     AfxPumpUntilIdle();
     EXPECT_EQ(g_log.Joined(), "parent button");
-    EXPECT_EQ(m_ok.GetState() & BST_PUSHED, 0u);
+    EXPECT_EQ(static_cast<UINT>(m_ok.SendMessage(BM_GETSTATE)) & BST_PUSHED, 0u);
 }
 
 TEST_F(ButtonTest, ReleaseOutsideCancelsAndComingBackRestores)
@@ -196,7 +196,7 @@ TEST_F(ButtonTest, ReleaseOutsideCancelsAndComingBackRestores)
     Button(10, 10, TRUE);
     Move(120, 10);
     AfxPumpUntilIdle();
-    EXPECT_EQ(m_ok.GetState() & BST_PUSHED, 0u);
+    EXPECT_EQ(static_cast<UINT>(m_ok.SendMessage(BM_GETSTATE)) & BST_PUSHED, 0u);
     Button(120, 10, FALSE);
     AfxPumpUntilIdle();
     EXPECT_EQ(g_log.Joined(), "");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/core/CWaitCursor.h"
 #include "tests/wnd/WndTestSupport.h"
 
 namespace {
@@ -85,12 +86,13 @@ TEST_F(WindowStateTest, MinimizedWindowIsIconicAndPaintsAgain)
 TEST_F(WindowStateTest, WaitCursorShowsAndHoldsUntilTheWaitEnds)
 {
     HCURSOR hWait = LoadCursor(nullptr, IDC_WAIT);
-    AfxGetApp()->BeginWaitCursor();
-    EXPECT_EQ(::GetCursor(), hWait);
-    AfxSimulateMouseMove(m_frame.m_hWnd, Pt(10, 10));
-    AfxPumpUntilIdle();
-    EXPECT_EQ(::GetCursor(), hWait);
-    AfxGetApp()->EndWaitCursor();
+    {
+        CWaitCursor wait;
+        EXPECT_EQ(::GetCursor(), hWait);
+        AfxSimulateMouseMove(m_frame.m_hWnd, Pt(10, 10));
+        AfxPumpUntilIdle();
+        EXPECT_EQ(::GetCursor(), hWait);
+    }
     EXPECT_NE(::GetCursor(), hWait);
 }
 
