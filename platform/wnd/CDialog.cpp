@@ -136,15 +136,6 @@ void CDialog::EndModalLoop(int nResult)
     m_bEndModal = TRUE;
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
-{
-    m_nIDTemplate = nIDTemplate;
-    m_lpDialogTemplate = nullptr;
-    m_pParentWnd = pParentWnd;
-    HWND hOwner = pParentWnd != nullptr ? ::GetTopLevelWindow(pParentWnd->m_hWnd) : nullptr;
-    return AfxCreateDialogIndirect(FindTemplate(), hOwner, this) != nullptr;
-}
-
 void CDialog::EndDialog(int nResult)
 {
     EndModalLoop(nResult);

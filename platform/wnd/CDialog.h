@@ -18,7 +18,6 @@ public:
     // Creates the dialog, runs OnInitDialog, shows it and runs until EndDialog; the owner
     // is disabled meanwhile. Returns the EndDialog value, -1 when creation failed.
     virtual INT_PTR DoModal();
-    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();

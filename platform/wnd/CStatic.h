@@ -9,6 +9,4 @@ public:
     CStatic() = default;
 
     BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
-    HICON SetIcon(HICON hIcon);
-    HICON GetIcon() const;
 };

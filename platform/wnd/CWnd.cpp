@@ -121,12 +121,6 @@ void CWnd::GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect);
 void CWnd::ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
 void CWnd::ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
 
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
-    ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->right));
-}
-
 void CWnd::ScreenToClient(LPRECT lpRect) const
 {
     ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(&lpRect->left));
@@ -136,11 +130,6 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
     ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-}
-
-void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
-{
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
@@ -180,11 +169,6 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, void* prgnUpdate, UINT flags)
 }
 
 void CWnd::SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
-
-int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
-{
-    return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
-}
 
 void CWnd::GetWindowText(CString& rString) const
 {
@@ -375,16 +359,11 @@ void CWnd::OnNcDestroy()
 }
 
 void CWnd::OnPaint() { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
-
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
     static std::deque<std::string> s_names;

@@ -45,11 +45,9 @@ public:
     void GetClientRect(LPRECT lpRect) const;
     void GetWindowRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
@@ -62,7 +60,6 @@ public:
 
     // Text, font, icons, state.
     void SetWindowText(LPCTSTR lpszString);
-    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const;
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -113,15 +110,11 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();
     afx_msg void OnPaint();
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     WNDPROC m_pfnSuper = nullptr;
 
