@@ -10,7 +10,7 @@
 
 #include "platform/backend/AfxBackendWindow.h"
 #include "platform/backend/AfxBackendX11.h"
-#include "platform/backend/CNoBusAutolaunch.h"
+#include "platform/backend/CHiddenSessionBus.h"
 #include "platform/core/AfxAlloc.h"
 #include "platform/core/AfxPrintable.h"
 #include "platform/core/WinError.h"
@@ -91,7 +91,7 @@ const char* ChooseVideoDriver(LPCTSTR lpszProgram, CString& strError)
 // at once, so programs started from here see the user's own environment.
 int InitVideo(bool bX11)
 {
-    const CNoBusAutolaunch noAutolaunch;
+    const CHiddenSessionBus hiddenBus;
     const bool bEmptyCompose = bX11 && SDL_getenv("XCOMPOSEFILE") == nullptr;
     if (bEmptyCompose)
         setenv("XCOMPOSEFILE", "/dev/null", 0);
@@ -111,6 +111,8 @@ void SetHints()
     // The pointer is grabbed only for a window that captures it, never behind our back
     // while a button is down.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // A dialog left open must not keep the screen from blanking.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
 }
 
 // FALSE with the one-line reason in strError.

@@ -316,8 +316,9 @@ TEST_F(ScaledAccessibilityGuiTest, AtFactorTwoTheTreeIsInTheWindowsPlacesInDevic
     ExpectCalendar(nodes);
 }
 
-// No accessibility: no session bus at all, or NO_AT_BRIDGE=1 beside a bus the program would
-// otherwise connect to (a socket of the test's own, which nobody answers).
+// No accessibility: no session bus at all, a session bus that never answers, or
+// NO_AT_BRIDGE=1 beside a bus the program would otherwise connect to (a socket of the
+// test's own, which nobody answers).
 class QuietGuiTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -367,6 +368,15 @@ protected:
 
 TEST_F(QuietGuiTest, WithoutASessionBusItStartsSaysNothingAndLeavesNoProcessBehind)
 {
+    ASSERT_TRUE(m_gui.Start()) << m_gui.m_strError;
+    ExpectQuietEndLeavingNothing();
+}
+
+// A session bus daemon that hangs: the connection is accepted into the backlog and never
+// answered. Before, the program waited for it in SDL's start without end.
+TEST_F(QuietGuiTest, ASessionBusThatNeverAnswersHoldsBackNeitherTheWindowNorTheEnd)
+{
+    ASSERT_TRUE(ListenAt(m_strDir + "/bus"));
     ASSERT_TRUE(m_gui.Start()) << m_gui.m_strError;
     ExpectQuietEndLeavingNothing();
 }
