@@ -22,6 +22,21 @@ PARSED Parse(std::vector<const char*> args)
     return p;
 }
 
+// Each argument list is refused, with a reason of one line.
+void ExpectRefusedInOneLine(const std::vector<std::vector<const char*>>& refused)
+{
+    for (const auto& args : refused) {
+        std::string strArgs;
+        for (const char* psz : args) {
+            strArgs += std::string(psz) + " ";
+        }
+        PARSED p = Parse(args);
+        EXPECT_FALSE(p.bOk) << strArgs;
+        EXPECT_FALSE(p.strError.IsEmpty()) << strArgs;
+        EXPECT_EQ(p.strError.Find('\n'), -1) << strArgs;
+    }
+}
+
 TEST(RenderOptions, DefaultsAreTheRunningProgramsCalendar)
 {
     PARSED p = Parse({"out.png"});
@@ -99,16 +114,7 @@ TEST(RenderOptions, RefusalsComeWithAOneLineReason)
         {"-", "a.png"},
         {"a.png", "b.png"},
     };
-    for (const auto& args : refused) {
-        PARSED p = Parse(args);
-        std::string strArgs;
-        for (const char* psz : args) {
-            strArgs += std::string(psz) + " ";
-        }
-        EXPECT_FALSE(p.bOk) << strArgs;
-        EXPECT_FALSE(p.strError.IsEmpty()) << strArgs;
-        EXPECT_EQ(p.strError.Find('\n'), -1) << strArgs;
-    }
+    ExpectRefusedInOneLine(refused);
 }
 
 TEST(RenderOptions, EmptyArgumentsAreRefusedAndLeadingZerosAccepted)
@@ -117,11 +123,7 @@ TEST(RenderOptions, EmptyArgumentsAreRefusedAndLeadingZerosAccepted)
         {"", "a.png"}, {"a.png", ""}, {"--year", "", "a.png"}, {"--size", "", "a.png"}, {"--select", "", "a.png"},
         {"--year", "00001583", "a.png"}, {"--year", "0001000000", "a.png"}, {"--size", "008193x1", "a.png"},
     };
-    for (const auto& args : refused) {
-        PARSED p = Parse(args);
-        EXPECT_FALSE(p.bOk) << args.size() << " " << args[0] << " " << args[1];
-        EXPECT_FALSE(p.strError.IsEmpty());
-    }
+    ExpectRefusedInOneLine(refused);
     PARSED p = Parse({"--year", "0000002000", "--size", "00000000000640x0480", "--select", "0002000-003-0009",
                       "a.png"});
     ASSERT_TRUE(p.bOk) << p.strError;
@@ -162,12 +164,7 @@ TEST(RenderOptions, FormatFollowsTheNameOrTheOptionAndEachRefusesTheOthersOption
         {"--paper", "a4", "a.png"},
         {"--paper", "a4", "--format", "png", "a.pdf"},
     };
-    for (const auto& args : refused) {
-        PARSED r = Parse(args);
-        EXPECT_FALSE(r.bOk) << args.size() << " " << args[0];
-        EXPECT_FALSE(r.strError.IsEmpty());
-        EXPECT_EQ(r.strError.Find('\n'), -1);
-    }
+    ExpectRefusedInOneLine(refused);
 }
 
 }  // namespace
